@@ -1,0 +1,54 @@
+#include "interface/call_check.h"
+
+#include "scoring/contest_rules.h"
+#include "scoring/text_util.h"
+
+int CheckCall(const CallEntry& e, const LogStore& log, const std::string& hostVersion,
+              int cwContest, std::string* hint, bool* hintSet) {
+    *hintSet = false;
+    // Hosts 2.19 and 2.20 do their own band and mode checks.
+    if (hostVersion != "2.19" && hostVersion != "2.20") {
+        if (!e.band.empty() && !e.band2.empty() && !EqualsNoCase(e.band, e.band2)) return kRefused;
+        if (!BandRules().contains(e.band)) return kRefused;
+        if (e.mode != (cwContest ? "CW" : "SSB")) return kRefused;
+    }
+    if (e.countryPrefix.empty()) return kNotNewMultiplier;
+    for (const CInfo& r : log) {
+        if (r.call == e.call && r.band == e.band) return kDupe;
+    }
+    int verdict = kNewMultiplier;
+    for (const CInfo& r : log) {
+        if (r.band == e.band && r.country == e.countryPrefix) {
+            verdict = kNotNewMultiplier;
+            break;
+        }
+    }
+    // W and VE stations send a state or province; VK, UA9 and BY span
+    // several CQ zones, so the host's zone is only a guess there.
+    if (e.countryPrefix == "VE" || e.countryPrefix == "K") {
+        hint->clear();
+    } else if (e.countryPrefix == "VK" || e.countryPrefix == "UA9" || e.countryPrefix == "BY") {
+        *hint = std::to_string(e.zone) + "?";
+    } else {
+        *hint = std::to_string(e.zone);
+    }
+    *hintSet = true;
+    return verdict;
+}
+
+namespace {
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+}  // namespace
+
+int IsValidExchange(const std::string& x, const std::string& country, int exchangeIndex) {
+    if (exchangeIndex != 0) return 0;
+    if (x.size() == 2) {
+        return IsDigit(x[0]) && IsDigit(x[1]) && (x[0] - '0') * 10 + (x[1] - '0') <= 40;
+    }
+    if (x.size() == 1 && IsDigit(x[0])) {
+        const int n = x[0] - '0';
+        if (country == "VE") return n >= 1 && n <= 5;
+        if (country == "K") return n >= 3 && n <= 5;
+    }
+    return 0;
+}

@@ -1,0 +1,58 @@
+#include "interface/reset_stats.h"
+
+#include "cabrillo/cabrillo_export.h"
+#include "interface/host_version.h"
+#include "interface/module_state.h"
+#include "interface/settings.h"
+#include "scoring/bad_qso_report.h"
+#include "scoring/log_ops.h"
+#include "windows/window_thread.h"
+
+namespace {
+bool UsesAltLanguage(const std::string& country) {
+    return country == "UA" || country == "UA2" || country == "UA2/f" || country == "UA9" ||
+           country == "UN" || country == "UR" || country == "EU";
+}
+}  // namespace
+
+void ResetStats(const ResetArgs& a) {
+    const Settings settings = ModuleSettings();
+    g_periodStartDayMonth = a.periodStart.Format("%d.%m");
+    g_periodYear = a.periodStart.Format("%Y");
+    g_periodEndDate = a.periodEnd.Format("%d.%m.%Y");
+    g_hostVersion = LookUpHostVersion(a.pathPrefix, g_hostVersion);
+
+    g_ownCountry = a.ownCountry;
+    if (UsesAltLanguage(a.ownCountry)) g_altLanguage = 1;
+    g_ownContinent = a.ownContinent;
+    g_ownCall = a.ownCall;
+    {
+        std::lock_guard<std::mutex> lock(g_storeLock);
+        ResetStore(&g_store);
+    }
+    g_cwContest = settings.ReadInt("Mode");
+
+    g_reportMode = a.reportMode;
+    if (g_reportMode) {
+        PrepareCabrilloExport(a.ownCall, a.periodStart, a.periodEnd);
+        settings.WriteText("Start", "1");
+    }
+
+    // The toggle alternates: a reset that starts the window leaves "1", so
+    // the host's next reset (it often calls twice in a row) only clears it.
+    g_startToggle = settings.ReadInt("Start");
+    if (g_startToggle) {
+        settings.WriteText("Start", "0");
+    } else if (!MainWindowExists()) {
+        StartWindowThread();
+        settings.WriteText("Start", "1");
+    }
+
+    g_periodEndFileDate = a.periodEnd.Format("%d_%m_%Y");
+    std::string path = ResetReportName(g_periodEndFileDate);
+    {
+        std::lock_guard<std::mutex> lock(g_storeLock);
+        g_badQsoPath = path;
+    }
+    CreateReport(path, ResetReportHeader(g_cwContest != 0));
+}

@@ -1,0 +1,7 @@
+#include "platform/message_box.h"
+
+#include <cstdio>
+
+void ShowMessageBox(const char* text, const char* caption) {
+    std::fprintf(stderr, "%s: %s\n", caption ? caption : "Error", text ? text : "");
+}

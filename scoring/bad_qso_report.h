@@ -1,0 +1,44 @@
+// The bad-QSO (UBN) report: a text file listing every refused or marked QSO,
+// one line per problem. Lines end in CR LF. The caller holds whatever lock
+// guards the run; the functions themselves keep no state.
+#ifndef STATS_SCORING_BAD_QSO_REPORT_H_
+#define STATS_SCORING_BAD_QSO_REPORT_H_
+
+#include <string>
+
+#include "scoring/qso_input.h"
+
+// Message texts, written directly after the last field.
+extern const char kWrongBand[];
+extern const char kWrongMode[];
+extern const char kNoNumber[];
+extern const char kDupe[];
+extern const char kBadStateProv[];
+
+// File name of a report created by ResetStats0 for a period end date
+// formatted "%d_%m_%Y".
+std::string ResetReportName(const std::string& periodEndFileDate);
+std::string CwSwitchReportName(const std::string& periodEndFileDate);
+std::string SsbSwitchReportName(const std::string& periodEndFileDate);
+
+// Header lines (each ends in one blank) by writer and weekend.
+std::string ResetReportHeader(bool cwContest);
+std::string CwSwitchReportHeader();
+std::string SsbSwitchReportHeader();
+std::string RemoveReportHeader(bool cwContest);
+
+// Fields 1 to 10 of a problem line ("QSO:  1830  CW  2026-12-05 2213  ..."),
+// without the trailing message.
+std::string ReportLineFields(const QsoInput& qso);
+
+// Creates or truncates the report and writes its header. Best effort.
+void CreateReport(const std::string& path, const std::string& header);
+
+// Rewrites the report with a new header, dropping the old header and every
+// line of the QSO whose fields are given: a line is dropped when it begins
+// with exactly those fields followed by a blank. A report that cannot be
+// read leaves only the header.
+void RewriteReportWithout(const std::string& path, const std::string& header,
+                          const std::string& qsoFields);
+
+#endif  // STATS_SCORING_BAD_QSO_REPORT_H_

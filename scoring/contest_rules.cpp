@@ -1,0 +1,55 @@
+#include "scoring/contest_rules.h"
+
+#include "scoring/qso_record.h"
+#include "scoring/text_util.h"
+
+const char* const kBandSlotNames[kBandSlots] = {"160m", "80m", "40m", "20m", "15m", "10m"};
+
+int BandSlot(const std::string& band) {
+    for (int slot = 0; slot < kBandSlots; ++slot) {
+        if (band == kBandSlotNames[slot]) return slot;
+    }
+    return 0;
+}
+
+CContestRules::CContestRules(const char* const* table, std::size_t count)
+    : entries_(table, table + count) {}
+
+int CContestRules::contains(const std::string& text) const {
+    for (const std::string& entry : entries_) {
+        if (EqualsNoCase(entry, text)) return 1;
+    }
+    return 0;
+}
+
+namespace {
+const char* const kModeTable[] = {"CW", "SSB"};
+const char* const kBandTable[] = {"160m"};
+}  // namespace
+
+const CContestRules& ModeRules() {
+    static const CContestRules rules(kModeTable, 2);
+    return rules;
+}
+
+const CContestRules& BandRules() {
+    static const CContestRules rules(kBandTable, 1);
+    return rules;
+}
+
+// Alaska and Hawaii are not on the list: in this contest they count as DXCC
+// entities of their own, not as states.
+const char* const g_stateProvTable[] = {
+    "AL", "AZ", "AR", "CA", "CO", "CT", "DC", "DE", "FL", "GA", "ID", "IL", "IN",
+    "IA", "KS", "KY", "LA", "ME", "MA", "MD", "MI", "MN", "MS", "MO", "MT", "NE",
+    "NV", "NH", "NJ", "NM", "NY", "NC", "ND", "OH", "OK", "OR", "PA", "RI", "SC",
+    "SD", "TN", "TX", "UT", "VT", "VA", "WA", "WV", "WI", "WY",
+    "NB", "NS", "QC", "ON", "MB", "SK", "AB", "BC", "NWT", "NF", "LB", "NU", "YT",
+    "PEI", "PE", nullptr};
+
+int isStateProv(const std::string& text) {
+    for (const char* const* entry = g_stateProvTable; *entry; ++entry) {
+        if (text == *entry) return 1;
+    }
+    return 0;
+}

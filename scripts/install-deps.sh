@@ -1,0 +1,42 @@
+#!/bin/sh
+# Installs what the build and the tests need on a Debian machine: the native
+# toolchain with GoogleTest, the mingw-w64 cross compiler for the 32-bit DLL,
+# Wine (32-bit) to run it, Xvfb for screenshots, clang/llvm to check the
+# MSVC-decorated export names. Does nothing when everything is present.
+#   install-deps.sh           everything
+#   install-deps.sh --native  only what the native build and its tests need
+set -e
+native_only=0
+[ "${1:-}" = "--native" ] && native_only=1
+
+need=""
+have() { command -v "$1" >/dev/null 2>&1; }
+have cmake || need="$need cmake"
+have g++ || need="$need g++"
+[ -f /usr/include/gtest/gtest.h ] || need="$need libgtest-dev"
+if [ "$native_only" = 0 ]; then
+have i686-w64-mingw32-g++-posix || need="$need g++-mingw-w64-i686 binutils-mingw-w64-i686"
+have clang++ || need="$need clang"
+have llvm-nm || need="$need llvm"
+have Xvfb || need="$need xvfb"
+have xwd || need="$need x11-apps"
+have python3 || need="$need python3"
+wine_ok=1
+have wine || wine_ok=0
+dpkg -s wine32:i386 >/dev/null 2>&1 || wine_ok=0
+[ "$wine_ok" = 1 ] || need="$need wine wine32:i386"
+fi
+
+if [ -z "$need" ]; then
+    exit 0
+fi
+
+SUDO=""
+[ "$(id -u)" = 0 ] || SUDO=sudo
+echo "install-deps: installing$need" >&2
+case "$need" in
+    *i386*) $SUDO dpkg --add-architecture i386 ;;
+esac
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends $need >/dev/null

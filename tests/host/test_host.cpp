@@ -1,0 +1,318 @@
+// A stand-in for the host in tests: loads the module by name only, resolves
+// every export, and drives a scripted contest run through them with the
+// host's real argument types. Writes what it saw to "calls.txt" in the
+// current directory; the module leaves its own files beside it.
+//
+//   test_host MODULE
+//
+// Exit status 0 when the module loaded and every export resolved.
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "interface/exports.h"
+
+#if defined(_WIN32)
+#include <windows.h>
+#else
+#include <dlfcn.h>
+#include <sys/stat.h>
+#endif
+
+namespace {
+
+std::FILE* g_out = nullptr;
+
+void Say(const std::string& line) {
+    std::fwrite(line.data(), 1, line.size(), g_out);
+    std::fwrite("\r\n", 1, 2, g_out);
+}
+
+bool WriteFile(const char* path, const char* bytes) {
+    std::FILE* f = std::fopen(path, "wb");
+    if (!f) return false;
+    std::fwrite(bytes, 1, std::strlen(bytes), f);
+    return std::fclose(f) == 0;
+}
+
+void MakeFolder(const char* name) {
+#if defined(_WIN32)
+    CreateDirectoryA(name, nullptr);
+#else
+    mkdir(name, 0777);
+#endif
+}
+
+// Days since 1899-12-30 for a civil date and time (UTC).
+double OleDate(int y, int m, int d, int hh, int mm) {
+    y -= m <= 2;
+    const int era = (y >= 0 ? y : y - 399) / 400;
+    const int yoe = y - era * 400;
+    const int doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+    const int doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    const long days1970 = static_cast<long>(era) * 146097 + doe - 719468;
+    return static_cast<double>(days1970 + 25569) + (hh * 60 + mm) / 1440.0;
+}
+
+using SetVersionFn = decltype(&setVersion);
+
+struct Module {
+    SetVersionFn setVersion = nullptr;
+    decltype(&GetNumberOfSets) getNumberOfSets = nullptr;
+    decltype(&GetExchgCount0) getExchgCount = nullptr;
+    decltype(&GetSetName) getSetName = nullptr;
+    decltype(&SetupSet0) setupSet = nullptr;
+    decltype(&CheckCall0) checkCall = nullptr;
+    decltype(&IsValidExchg0) isValidExchg = nullptr;
+    decltype(&AddData0) addData = nullptr;
+    decltype(&RemoveData0) removeData = nullptr;
+    decltype(&ResetStats0) resetStats = nullptr;
+    decltype(&GetResult0) getResult = nullptr;
+};
+
+#if defined(_WIN32)
+HMODULE g_module = nullptr;
+void* Symbol(const char* name) { return reinterpret_cast<void*>(GetProcAddress(g_module, name)); }
+bool Open(const char* path) { return (g_module = LoadLibraryA(path)) != nullptr; }
+#else
+void* g_module = nullptr;
+void* Symbol(const char* name) { return dlsym(g_module, name); }
+bool Open(const char* path) { return (g_module = dlopen(path, RTLD_NOW | RTLD_LOCAL)) != nullptr; }
+#endif
+
+template <typename F>
+bool Resolve(F* slot, const char* plain, const char* decorated, const char* decoratedAtl) {
+    void* p = Symbol(plain);
+    if (!p) {
+        std::fprintf(stderr, "test_host: %s not exported\n", plain);
+        return false;
+    }
+#if defined(_WIN32)
+    // The decorated names must lead to the same functions.
+    for (const char* name : {decorated, decoratedAtl}) {
+        if (!name) continue;
+        if (Symbol(name) != p) {
+            std::fprintf(stderr, "test_host: %s missing or not the same as %s\n", name, plain);
+            return false;
+        }
+    }
+#else
+    (void)decorated;
+    (void)decoratedAtl;
+#endif
+    *slot = reinterpret_cast<F>(p);
+    return true;
+}
+
+bool ResolveAll(Module* m) {
+    bool ok = true;
+    ok &= Resolve(&m->setVersion, "setVersion", "?setVersion@@YAKPBD@Z", nullptr);
+    ok &= Resolve(&m->getNumberOfSets, "GetNumberOfSets", "?GetNumberOfSets@@YAHXZ", nullptr);
+    ok &= Resolve(&m->getExchgCount, "GetExchgCount0", "?StatsGetExchgCount0@@YAHPBD00@Z",
+                  nullptr);
+    ok &= Resolve(&m->getSetName, "GetSetName", "?GetSetName@@YAPBDH@Z", nullptr);
+    ok &= Resolve(&m->setupSet, "SetupSet0", "?SetupSet0@@YAXXZ", nullptr);
+    ok &= Resolve(&m->checkCall, "CheckCall0",
+                  "?CheckCallFunc0@@YAHPBDII00000000000HHHNN0000000PAD1@Z", nullptr);
+    ok &= Resolve(&m->isValidExchg, "IsValidExchg0", "?StatsIsValidExchg0@@YAHPBD000HHH@Z",
+                  nullptr);
+    ok &= Resolve(&m->addData, "AddData0",
+                  "?AddData0@@YAHPBD0PAVCOleDateTime@@111II000000000000000HHHNN00000@Z",
+                  "?AddData0@@YAHPBD0PAVCOleDateTime@ATL@@111II000000000000000HHHNN00000@Z");
+    ok &= Resolve(&m->removeData, "RemoveData0",
+                  "?RemoveData0@@YAHPBD0PAVCOleDateTime@@111II000000000000000HHHNN00000@Z",
+                  "?RemoveData0@@YAHPBD0PAVCOleDateTime@ATL@@111II000000000000000HHHNN00000@Z");
+    ok &= Resolve(&m->resetStats, "ResetStats0",
+                  "?ResetStats0@@YAHPBDH0PAVCOleDateTime@@10000000000HHHNN000@Z",
+                  "?ResetStats0@@YAHPBDH0PAVCOleDateTime@ATL@@10000000000HHHNN000@Z");
+    ok &= Resolve(&m->getResult, "GetResult0", "?GetResult0@@YAPBDPAH@Z", nullptr);
+    return ok;
+}
+
+// One QSO as the host hands it over. status: 0 valid, 1 invalid, 2 null,
+// -1 no date object at all.
+struct Qso {
+    const char* call;
+    int y, mo, d, hh, mm, status;
+    unsigned hz;
+    const char* mode;
+    const char* exchRcvd;
+    const char* detailedPrefix;
+    const char* countryPrefix;
+    const char* continent;
+    const char* band;
+    const char* exchSent;
+};
+
+const char kOwnCall[] = "DL1ABC";
+
+// Every argument the host passes is filled, the ignored ones with texts and
+// numbers that must not matter, so that a misplaced parameter shows.
+int Call(decltype(&AddData0) f, const Qso& q) {
+    COleDateTime time(OleDate(q.y, q.mo, q.d, q.hh, q.mm),
+                      static_cast<COleDateTime::DateTimeStatus>(q.status < 0 ? 0 : q.status));
+    COleDateTime other(1.0);
+    return f(kOwnCall, q.call, q.status < 0 ? nullptr : &time, &other, &other, &other, 77u, q.hz,
+             q.mode, "599", "579", q.exchSent, q.exchRcvd, "x14", "x15", "x16", "x17", "x18",
+             "x19", "x20", "x21", q.detailedPrefix, q.countryPrefix, 24, 25, 26, 27.5, 28.5,
+             "x29", q.continent, "x31", q.band, "x33");
+}
+
+void Reset(const Module& m, int report, const COleDateTime& start, const COleDateTime& end) {
+    COleDateTime s = start, e = end;
+    int r = m.resetStats("", report, kOwnCall, &s, &e, "x6", "x7", "x8", "x9", "x10", "x11",
+                         "x12", "x13", "x14", "DL", 16, 17, 18, 19.5, 20.5, "x21", "EU", "x23");
+    Say("ResetStats0 -> " + std::to_string(r));
+}
+
+void Check(const Module& m, const char* call, const char* mode, const char* country, int zone,
+           const char* band, const char* band2) {
+    char hint[100];
+    std::strcpy(hint, "untouched");
+    int r = m.checkCall(call, 2u, 3u, mode, "x5", "x6", "x7", "x8", "x9", "x10", "x11", "x12",
+                        "x13", country, zone, 16, 17, 18.5, 19.5, "x20", "NA", "x22", "x23",
+                        "x24", band, band2, hint, nullptr);
+    Say(std::string("CheckCall0 ") + (call ? call : "(null)") + " " + mode + " " + country + " " +
+        std::to_string(zone) + " " + (band ? band : "(null)") + "/" + (band2 ? band2 : "(null)") +
+        " -> " + std::to_string(r) + " hint [" + hint + "]");
+}
+
+void Valid(const Module& m, const char* exchange, const char* country, int index) {
+    int r = m.isValidExchg(exchange, "x2", country, "x4", 5, 6, index);
+    Say(std::string("IsValidExchg0 [") + exchange + "] " + country + " " + std::to_string(index) +
+        " -> " + std::to_string(r));
+}
+
+void CopyFile(const char* from, const char* to) {
+    std::FILE* in = std::fopen(from, "rb");
+    std::FILE* out = std::fopen(to, "wb");
+    if (in && out) {
+        char buffer[4096];
+        std::size_t n;
+        while ((n = std::fread(buffer, 1, sizeof buffer, in)) > 0) std::fwrite(buffer, 1, n, out);
+    }
+    if (in) std::fclose(in);
+    if (out) std::fclose(out);
+}
+
+// The CW weekend 2027-01-29 22:00 to 2027-01-31 22:00; the mode comes from
+// the settings the host found ("Mode=1").
+const Qso kLog[] = {
+    {"K1AB", 2027, 1, 29, 22, 5, 0, 1822000, "CW", "MA", "K", "K", "NA", "160m", "14"},
+    {"K1ABC", 2027, 1, 29, 22, 6, 0, 1822500, "CW", "ct", "K", "K", "NA", "160m", "14"},
+    {"DL2XYZ", 2027, 1, 29, 22, 7, 0, 1830000, "CW", "14", "DL", "DL", "EU", "160m", "14"},
+    {"OK1AA", 2027, 1, 29, 22, 8, 0, 1831200, "CW", "15", "OK", "OK", "EU", "160m", "14"},
+    {"JA1ZZ", 2027, 1, 29, 22, 10, 0, 1810000, "CW", "25", "JA", "JA", "AS", "160m", "14"},
+    {"KL7XX", 2027, 1, 29, 22, 12, 0, 1823000, "CW", "AK", "K", "K", "NA", "160m", "14"},
+    {"K7ABC", 2027, 1, 29, 22, 13, 0, 1823100, "CW", "HI", "K", "K", "NA", "160m", "14"},
+    {"VE3XX", 2027, 1, 29, 22, 15, 0, 1824000, "CW", "on", "VE", "VE", "NA", "160m", "14"},
+    {"VY2ZM", 2027, 1, 29, 22, 16, 0, 1824100, "CW", "pe", "VE", "VE", "NA", "160m", "14"},
+    {"VE1AA", 2027, 1, 29, 22, 17, 0, 1824200, "CW", "PEI", "VE", "VE", "NA", "160m", "14"},
+    {"K5XX", 2027, 1, 29, 22, 20, 0, 1825000, "CW", " tx ", "K", "K", "NA", "160m", "14"},
+    {"DL2XYZ", 2027, 1, 29, 22, 30, 0, 1830000, "CW", "14", "DL", "DL", "EU", "160m", "14"},
+    {"DL2XYZ", 2027, 1, 29, 22, 40, 0, 1830000, "CW", "14", "DL", "DL", "EU", "160m", "14"},
+    {"IT9ABC", 2027, 1, 29, 22, 45, 0, 1832000, "CW", "15", "IT9", "I", "EU", "160m", "14"},
+    {"IT9ZZZ", 2027, 1, 29, 22, 46, 0, 1832100, "CW", "15", "IT9X", "I", "EU", "160m", "14"},
+    {"TA1AA", 2027, 1, 29, 22, 50, 0, 1833000, "CW", "20", "TA1", "TA", "EU", "160m", "14"},
+    {"G4ABC", 2027, 1, 29, 23, 0, 0, 3520000, "CW", "14", "G", "G", "EU", "80m", "14"},
+    {"G4XYZ", 2027, 1, 29, 23, 1, 0, 1840000, "CW", "14", "G", "G", "EU", "160M", "14"},
+    {"F5AA", 2027, 1, 29, 23, 2, 0, 1835000, "SSB", "14", "F", "F", "EU", "160m", "14"},
+    {"F5BB", 2027, 1, 29, 23, 3, 0, 1835100, "cw", "14", "F", "F", "EU", "160m", "14"},
+    {"F5CC", 2027, 1, 29, 23, 4, 0, 1835200, "RTTY", "14", "F", "F", "EU", "160m", "14"},
+    {"OH2AA", 2027, 1, 29, 23, 5, 0, 1836000, "CW", "", "OH", "OH", "EU", "160m", "14"},
+    {"OH2BB", 2027, 1, 29, 23, 6, 0, 1836100, "CW", "15", "OH", "OH", "EU", "160m", ""},
+    {"OH2CC", 2027, 1, 29, 23, 7, 0, 1836200, "CW", nullptr, "OH", "OH", "EU", "160m", "14"},
+    {"SM5AA", 2027, 1, 30, 0, 10, 0, 1830500, "CW", "", "SM", "SM", "EU", "160m", "14"},
+    {"OK1AA", 2027, 1, 30, 0, 20, 1, 1831200, "CW", "15", "OK", "OK", "EU", "160m", "14"},
+    {"UA3AA", 2027, 1, 30, 0, 30, -1, 1837000, "CW", "16", "UA", "UA", "EU", "80m", "14"},
+    {"UA9AA", 2027, 1, 30, 1, 0, 0, 1838000, "CW", "17", "UA9", "UA9", "AS", "160m", "14"},
+    {"VK2AA", 2027, 1, 30, 19, 0, 0, 1819000, "CW", "30", "VK", "VK", "OC", "160m", "14"},
+    {"ZL1AA", 2027, 1, 30, 19, 5, 0, 1819500, "CW", "32", "ZL", "ZL", "OC", "160m", "14"},
+    {"PY1AA", 2027, 1, 30, 1, 30, 0, 1826000, "CW", "11", "PY", "PY", "SA", "160m", "14"},
+    {"ZS6AA", 2027, 1, 30, 2, 0, 0, 1827000, "CW", "38", "ZS", "ZS", "AF", "160m", "14"},
+    {"4X4AA", 2027, 1, 30, 2, 10, 0, 1828000, "CW", "20", "4X", "4X", "AS", "160m", "14"},
+    {"K1AB", 2027, 1, 30, 18, 30, 0, 1822000, "CW", "MA", "K", "K", "NA", "160m", "14"},
+    {"K1ABC", 2027, 1, 30, 18, 30, 0, 1822500, "CW", "CT", "K", "K", "NA", "160m", "14"},
+    {"K1AB", 2027, 1, 30, 20, 0, 0, 1830000, "CW", "MA", "K", "K", "NA", "160m", "14"},
+    {"W9XX", 2027, 1, 30, 20, 10, 0, 1821000, "CW", "IL", "K", "K", "NA", "160m", "14"},
+    {"VE7XX", 2027, 1, 30, 20, 20, 0, 1821500, "CW", "BC", "VE", "VE", "NA", "160m", "14"},
+    {"Z61AA", 2027, 1, 30, 21, 0, 0, 1829000, "CW", "15", "Z6", "YU", "EU", "160m", "14"},
+    {"4U1ITU", 2027, 1, 30, 21, 10, 0, 1829500, "CW", "14", "4U1", "HB", "EU", "160m", "14"},
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: test_host MODULE\n");
+        return 2;
+    }
+    if (!Open(argv[1])) {
+        std::fprintf(stderr, "test_host: cannot load %s\n", argv[1]);
+        return 2;
+    }
+    Module m;
+    if (!ResolveAll(&m)) return 1;
+    g_out = std::fopen("calls.txt", "wb");
+    if (!g_out) return 2;
+
+    // The host's working folder: its own settings file and the plug-in's,
+    // which already chooses the CW weekend.
+    MakeFolder("Plugins");
+    WriteFile("Plugins/CQ-WW-160-CW-SSB.ini", "[Settings]\r\nMode=1\r\n");
+    WriteFile("Harlo2.ini", "[Main]\r\nHarlo=2.21\r\nPath=.\r\n");
+
+    Say("GetNumberOfSets -> " + std::to_string(m.getNumberOfSets()));
+    Say("GetExchgCount0 -> " + std::to_string(m.getExchgCount(nullptr, "a", "b")));
+    Say(std::string("GetSetName -5 -> ") + m.getSetName(-5));
+    Say("setVersion -> " + std::to_string(m.setVersion("")));
+
+    const COleDateTime cwStart(OleDate(2027, 1, 29, 22, 0)), cwEnd(OleDate(2027, 1, 31, 22, 0));
+    Reset(m, 0, cwStart, cwEnd);
+    for (const Qso& q : kLog) {
+        Say(std::string("AddData0 ") + q.call + " -> " + std::to_string(Call(m.addData, q)));
+    }
+    CopyFile("BadQSO_StatsCQWW160CWSSB_31_01_2027.txt", "report-before-removal.txt");
+
+    Check(m, "DL2XYZ", "CW", "DL", 14, "160m", "160m");
+    Check(m, "DL3AAA", "CW", "DL", 14, "160m", "160M");
+    Check(m, "JA1XX", "CW", "JA", 25, "160m", "160m");
+    Check(m, "VK3ZZ", "CW", "VK", 30, "160m", "160m");
+    Check(m, "BY1AA", "CW", "BY", 24, "160m", "160m");
+    Check(m, "K9ZZ", "CW", "K", 4, "160m", "160m");
+    Check(m, "DL3AAA", "SSB", "DL", 14, "160m", "160m");
+    Check(m, "DL3AAA", "CW", "DL", 14, "80m", "80m");
+    Check(m, "DL3AAA", "CW", "DL", 14, "160m", "80m");
+    Check(m, "K1AB", "CW", "", 5, "160m", "160m");
+    Check(m, nullptr, "CW", "DL", 14, nullptr, nullptr);
+    Valid(m, "05", "DL", 0);
+    Valid(m, "40", "JA", 0);
+    Valid(m, "41", "JA", 0);
+    Valid(m, "5", "VE", 0);
+    Valid(m, "5", "DL", 0);
+    Valid(m, "2", "VE", 0);
+    Valid(m, "2", "K", 0);
+    Valid(m, "TX", "K", 0);
+    Valid(m, "14", "DL", 1);
+
+    // An edit in the host: the K1AB QSO of 18:30 goes, and so does the only
+    // JA. Neither K1ABC's line of 18:30 nor K1AB's line on 1830 kHz may go.
+    const Qso& k1ab = kLog[33];
+    const Qso& ja = kLog[4];
+    Say("RemoveData0 K1AB -> " + std::to_string(Call(m.removeData, k1ab)));
+    Say("RemoveData0 JA1ZZ -> " + std::to_string(Call(m.removeData, ja)));
+    Check(m, "JA1XX", "CW", "JA", 25, "160m", "160m");
+    Check(m, "K1AB", "CW", "K", 5, "160m", "160m");
+
+    int out = 0;
+    const char* result = m.getResult(&out);
+    Say(std::string("GetResult0 -> ") + std::to_string(out) + (result ? " text" : " null"));
+
+    // The host rebuilds its statistics for the SSB weekend: a new report,
+    // and the second reset in a row only clears the start toggle.
+    const COleDateTime ssbStart(OleDate(2027, 2, 26, 22, 0)), ssbEnd(OleDate(2027, 2, 28, 22, 0));
+    Reset(m, 0, ssbStart, ssbEnd);
+    Check(m, "DL2XYZ", "CW", "DL", 14, "160m", "160m");
+    std::fclose(g_out);
+    return 0;
+}
