@@ -1,7 +1,9 @@
 // INI reading and writing with the observable behaviour of Windows' private
 // profile functions, for the module's own settings file.
 //
-// The file is taken as bytes in the ANSI code page. A line ends at LF; a CR
+// The file is taken as bytes in the ANSI code page; as on Windows, a UTF-8
+// byte-order mark is no more than the first bytes of the first line (Wine
+// skips it). A line ends at LF; a CR
 // right before the LF belongs to the line end, and the last line may have no
 // line end at all. Each line is one of:
 //   blank     nothing but blanks
@@ -18,7 +20,11 @@
 //
 // A write rewrites the whole file in place (no temporary file, so that a
 // read-only file or a missing folder fails the way it does on Windows) and
-// keeps every line other than the one it sets byte for byte.
+// keeps every line other than the one it sets byte for byte, as Windows
+// does; the only change elsewhere is the CR LF that a last line without a
+// line end gets when something is added after it. Wine instead writes every
+// line anew from what it parsed: CR LF line ends, no blanks around names and
+// values, no blank lines.
 
 #include "platform/ini_file.h"
 
@@ -126,7 +132,6 @@ std::vector<Line> ParseLines(const std::string& text) {
 struct Location {
     static constexpr std::size_t npos = static_cast<std::size_t>(-1);
     std::size_t section = npos;     // the section's header line
-    std::size_t sectionEnd = npos;  // the next header, or the line count
     std::size_t entry = npos;       // the key's first entry in the section
     std::size_t lastFilled = npos;  // the section's last line that is not blank
 };
@@ -137,10 +142,7 @@ Location Find(const std::vector<Line>& lines, const std::string& section,
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const Line& line = lines[i];
         if (line.kind == LineKind::kSection) {
-            if (at.section != Location::npos) {
-                at.sectionEnd = i;
-                return at;
-            }
+            if (at.section != Location::npos) return at;  // the section ends here
             if (SameName(line.name, section)) {
                 at.section = i;
                 at.lastFilled = i;
@@ -154,7 +156,6 @@ Location Find(const std::vector<Line>& lines, const std::string& section,
             at.entry = i;
         }
     }
-    if (at.section != Location::npos) at.sectionEnd = lines.size();
     return at;
 }
 
@@ -213,8 +214,8 @@ std::string IniReadString(const std::string& path, const std::string& section,
     }
     // Trailing spaces of the default are cut off, leading ones kept.
     std::size_t end = defaultValue.find_last_not_of(' ');
-    std::string fallback = end == std::string::npos ? std::string() : defaultValue.substr(0, end + 1);
-    return Truncate(fallback, bufferSize);
+    if (end == std::string::npos) return std::string();
+    return Truncate(defaultValue.substr(0, end + 1), bufferSize);
 }
 
 bool IniWriteString(const std::string& path, const std::string& section,

@@ -120,21 +120,21 @@ void CalendarFromDay(int day, OleDateParts* parts) {
 // with integers so that the x87 build rounds exactly like the SSE build.
 double DivideBySecondsPerDay(std::uint64_t numerator) {
     // 86400 = 675 * 2^7. Normalise the numerator to the top bit so that the
-    // quotient by 675 carries 54 or 55 significant bits: one or two more
-    // than a double holds, plus a remainder that tells apart exact halves.
+    // quotient by 675 carries 54 or 55 significant bits, one or two more
+    // than a double holds.
     int shift = 0;
     while ((numerator & kTwo63) == 0) {
         numerator <<= 1;
         ++shift;
     }
     const std::uint64_t quotient = numerator / 675;
-    const bool inexact = numerator % 675 != 0;
     const int extra = quotient >> 54 ? 2 : 1;
     std::uint64_t significand = quotient >> extra;
     const std::uint64_t dropped = quotient & ((std::uint64_t{1} << extra) - 1);
-    const std::uint64_t half = std::uint64_t{1} << (extra - 1);
-    if (dropped > half || (dropped == half && (inexact || (significand & 1))))
-        ++significand;  // round to nearest, ties to even
+    // Rounding half up is rounding to nearest here: an exact tie would need
+    // an exact quotient, and numerator / 86400 is either not exact or a
+    // number of fewer than 30 significant bits, with nothing to drop.
+    if (dropped >= (std::uint64_t{1} << (extra - 1))) ++significand;
     return std::ldexp(static_cast<double>(significand), extra - shift - 7);
 }
 

@@ -27,6 +27,8 @@ struct OleDateParts {
 // into calendar fields. Returns false outside the OLE range (years 100 to
 // 9999) and for NaN.
 bool OleDateToParts(double date, OleDateParts* parts);
+// Half a second rounds up, and so does a time up to 1e-11 day short of it;
+// the last half second of 9999-12-31 thus gives 10000-01-01, as on Windows.
 
 // Inverse of OleDateToParts for whole seconds; returns false for fields
 // outside their ranges. Used by tests and by whoever builds dates by hand.

@@ -5,7 +5,7 @@
 # parallel), with the null graphics driver so that dialogs and message boxes
 # work without an X server. Set STATS_WINE_X=1 (and DISPLAY) to use X instead.
 set -e
-build_dir=$1
+build_dir=$(cd "$1" && pwd)
 shift
 export WINEPREFIX="$build_dir/wineprefix"
 export WINEARCH=win32
