@@ -5,12 +5,15 @@
 
 #include <algorithm>
 #include <mutex>
+#include <vector>
 
 #include "interface/call_check.h"
 #include "interface/module_state.h"
 #include "interface/reset_stats.h"
 #include "platform/message_box.h"
+#include "interface/settings.h"
 #include "scoring/log_ops.h"
+#include "scoring/results_summary.h"
 #include "scoring/text_util.h"
 #include "windows/window_thread.h"
 
@@ -168,7 +171,41 @@ int STATS_API ResetStats0(Text hostPathPrefix, int reportRequest, Text ownCall,
 
 Text STATS_API GetResult0(int* out) {
     if (out) *out = -1;
-    // The results summary is not built yet: the text stays empty.
+    try {
+        g_resultText.clear();
+        SummaryInput input;
+        input.ownCall = g_ownCall;
+        input.ownCountry = g_ownCountry;
+        input.ownContinent = g_ownContinent;
+        input.periodStartDayMonth = g_periodStartDayMonth;
+        input.periodEndDate = g_periodEndDate;
+        input.cwContest = g_cwContest;
+        input.html = g_versionAnnounced != 0;
+        input.reportMode = g_reportMode != 0;
+        std::vector<CInfo> records;
+        {
+            std::lock_guard<std::mutex> lock(g_storeLock);
+            input.badQsoPath = g_badQsoPath;
+            Summary summary = ComputeSummary(input, &g_store);
+            g_resultText.swap(summary.text);
+            g_claimedScore = summary.score;
+            if (g_reportMode) records = g_log;
+        }
+        ModuleSettings().WriteText("Claimed", std::to_string(g_claimedScore));
+        if (g_reportMode) {
+            for (const CInfo& r : records) {
+                const char* modeText = r.mode == "CW" ? "CW" : r.mode == "SSB" ? "PH" : "??";
+                g_cabrilloExport.addQsoLine(r.call, static_cast<int>(r.freqKHz), modeText,
+                                            r.time, r.rstSent, r.exchSent, r.rstRcvd,
+                                            r.exchRcvd, g_cwContest);
+            }
+            const std::string message =
+                g_cabrilloExport.writeFile(g_cwContest, g_claimedScore, g_hostVersion);
+            ShowInfoMessageBox(message.c_str(), "Output");
+        }
+    } catch (...) {
+    }
+    if (out) *out = -1;
     return g_resultText.c_str();
 }
 

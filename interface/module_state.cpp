@@ -24,6 +24,9 @@ std::string g_periodEndDate;
 std::string g_periodEndFileDate;
 std::string g_badQsoPath;
 
+int g_claimedScore = 0;
+CabrilloExport g_cabrilloExport;
+
 std::atomic<int> g_refreshArmed{1};
 
 const std::string g_settingsPath = "Plugins\\CQ-WW-160-CW-SSB.ini";

@@ -11,6 +11,7 @@
 #include <mutex>
 #include <string>
 
+#include "cabrillo/cabrillo_export.h"
 #include "scoring/qso_record.h"
 
 extern std::mutex g_storeLock;
@@ -37,6 +38,11 @@ extern std::string g_periodYear;
 extern std::string g_periodEndDate;
 extern std::string g_periodEndFileDate;
 extern std::string g_badQsoPath;  // under g_storeLock: the mode switch rewrites it
+
+// Host thread only: the score of the last summary, and the export that a
+// reset in report mode prepared.
+extern int g_claimedScore;
+extern CabrilloExport g_cabrilloExport;
 
 // 1 = CheckCall0 may post one call-information refresh to the main window.
 extern std::atomic<int> g_refreshArmed;

@@ -1,6 +1,5 @@
 #include "interface/reset_stats.h"
 
-#include "cabrillo/cabrillo_export.h"
 #include "interface/host_version.h"
 #include "interface/module_state.h"
 #include "interface/settings.h"
@@ -34,7 +33,11 @@ void ResetStats(const ResetArgs& a) {
 
     g_reportMode = a.reportMode;
     if (g_reportMode) {
-        PrepareCabrilloExport(a.ownCall, a.periodStart, a.periodEnd);
+        // A cancelled header dialog abandons the export.
+        if (!g_cabrilloExport.beginExport(a.ownCall, a.periodStart, a.periodEnd, settings,
+                                          g_cwContest)) {
+            g_reportMode = 0;
+        }
         settings.WriteText("Start", "1");
     }
 

@@ -54,3 +54,17 @@ void RewriteReportWithout(const std::string& path, const std::string& header,
     }
     WriteTextLines(path, kept);
 }
+
+int CountBadQsoLines(const std::string& path) {
+    std::vector<std::string> lines;
+    if (!ReadTextLines(path, &lines)) return 0;
+    const std::string dupe = kDupe;
+    int count = 0;
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        const std::string& line = lines[i];
+        const bool isDupe = line.size() >= dupe.size() &&
+                            line.compare(line.size() - dupe.size(), dupe.size(), dupe) == 0;
+        if (!isDupe) ++count;
+    }
+    return count;
+}

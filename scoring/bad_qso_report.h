@@ -41,4 +41,9 @@ void CreateReport(const std::string& path, const std::string& header);
 void RewriteReportWithout(const std::string& path, const std::string& header,
                           const std::string& qsoFields);
 
+// The bad-QSO figure of the results: the report's problem lines that are
+// not dupe lines (a QSO that duplicates two earlier ones has two dupe lines
+// but is one dupe). 0 when the report cannot be read.
+int CountBadQsoLines(const std::string& path);
+
 #endif  // STATS_SCORING_BAD_QSO_REPORT_H_

@@ -23,9 +23,11 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 ) 9>"$build_dir/wineprefix.lock"
 if [ "${STATS_WINE_X:-0}" = 1 ]; then
     wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d x11 /f >/dev/null 2>&1
+    wineserver -w  # the driver is chosen when the server starts
     status=0
     wine "$@" || status=$?
     wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
+    wineserver -w
     exit $status
 fi
 unset DISPLAY

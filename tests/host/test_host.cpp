@@ -195,6 +195,53 @@ void CopyFile(const char* from, const char* to) {
     if (out) std::fclose(out);
 }
 
+void SaveResult(const Module& m, const char* file) {
+    int out = 0;
+    const char* text = m.getResult(&out);
+    Say(std::string("GetResult0 -> ") + std::to_string(out) + " " + file);
+    if (std::FILE* f = std::fopen(file, "wb")) {
+        if (text) std::fwrite(text, 1, std::strlen(text), f);
+        std::fclose(f);
+    }
+}
+
+#if defined(_WIN32)
+// Plays the operator while the module shows its modal windows: confirms the
+// Cabrillo header dialog as shown and closes the "Output" message box.
+class DialogWatcher {
+public:
+    DialogWatcher() { thread_ = CreateThread(nullptr, 0, &DialogWatcher::Run, this, 0, nullptr); }
+    ~DialogWatcher() {
+        stop_ = 1;
+        WaitForSingleObject(thread_, 10000);
+        CloseHandle(thread_);
+    }
+
+private:
+    static DWORD WINAPI Run(void* self) {
+        DialogWatcher* w = static_cast<DialogWatcher*>(self);
+        for (int i = 0; i < 2000 && !w->stop_; ++i) {
+            for (const char* caption : {"CQ WW CW/SSB DX Contest ", "Output"}) {
+                if (HWND box = FindWindowA(nullptr, caption)) {
+                    char text[200] = "";
+                    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+                    std::printf("test_host: closing \"%s\" %s\n", caption, text);
+                    PostMessageA(box, WM_COMMAND, IDOK, 0);
+                    Sleep(200);
+                }
+            }
+            Sleep(10);
+        }
+        return 0;
+    }
+    HANDLE thread_ = nullptr;
+    volatile LONG stop_ = 0;
+};
+#else
+// No dialogs here: the module takes the header as shown.
+struct DialogWatcher {};
+#endif
+
 // The CW weekend 2027-01-29 22:00 to 2027-01-31 22:00; the mode comes from
 // the settings the host found ("Mode=1").
 const Qso kLog[] = {
@@ -265,7 +312,6 @@ int main(int argc, char** argv) {
     Say("GetNumberOfSets -> " + std::to_string(m.getNumberOfSets()));
     Say("GetExchgCount0 -> " + std::to_string(m.getExchgCount(nullptr, "a", "b")));
     Say(std::string("GetSetName -5 -> ") + m.getSetName(-5));
-    Say("setVersion -> " + std::to_string(m.setVersion("")));
 
     const COleDateTime cwStart(OleDate(2027, 1, 29, 22, 0)), cwEnd(OleDate(2027, 1, 31, 22, 0));
     Reset(m, 0, cwStart, cwEnd);
@@ -304,12 +350,27 @@ int main(int argc, char** argv) {
     Check(m, "JA1XX", "CW", "JA", 25, "160m", "160m");
     Check(m, "K1AB", "CW", "K", 5, "160m", "160m");
 
-    int out = 0;
-    const char* result = m.getResult(&out);
-    Say(std::string("GetResult0 -> ") + std::to_string(out) + (result ? " text" : " null"));
+    CopyFile("BadQSO_StatsCQWW160CWSSB_31_01_2027.txt", "report-after-removal.txt");
 
-    // The host rebuilds its statistics for the SSB weekend: a new report,
-    // and the second reset in a row only clears the start toggle.
+    // The host's statistics pane: plain text until the host announces its
+    // version, HTML from then on.
+    SaveResult(m, "results.txt");
+    Say("setVersion -> " + std::to_string(m.setVersion("2.21")));
+    SaveResult(m, "results.html");
+
+    // The final report: the header dialog during the reset (confirmed as
+    // shown), the Cabrillo file with the next result.
+    {
+        DialogWatcher watcher;
+        Reset(m, 1, cwStart, cwEnd);
+        for (int i : {0, 1, 2, 3, 4, 5, 11, 16}) {
+            Say(std::string("AddData0 ") + kLog[i].call + " -> " +
+                std::to_string(Call(m.addData, kLog[i])));
+        }
+        SaveResult(m, "results-report.html");
+    }
+
+    // The host rebuilds its statistics for the SSB weekend: a new report.
     const COleDateTime ssbStart(OleDate(2027, 2, 26, 22, 0)), ssbEnd(OleDate(2027, 2, 28, 22, 0));
     Reset(m, 0, ssbStart, ssbEnd);
     Check(m, "DL2XYZ", "CW", "DL", 14, "160m", "160m");

@@ -1,0 +1,194 @@
+#include "scoring/results_summary.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdarg>
+#include <cstdio>
+
+#include "scoring/bad_qso_report.h"
+#include "scoring/text_util.h"
+
+namespace {
+
+const char kPageHead[] =
+    "<html><head><style>table{ width:100%; }table, th, td{ border: 1px solid black; "
+    "border-collapse: collapse; }th, td{ padding: 1px; text-align: middle; }th,td{ "
+    "background-color: #fffac6; color: black; }</style></head><body>";
+const char kTitleBlock[] =
+    "<center><b>%s</b></center><center>Contestant:  <b>%s</center></b><table>";
+const char kHeadings[] = "<tr><th>%s</th><th>%s</th><th>%s</th><th>%s</th><th>%s</th></tr>";
+const char kBandRow[] =
+    "<tr><th><center>%s</center></th><td><center>%i</center></td><td><center>%i</center></td>"
+    "<td><center>%i</center></td><td><center>%i</center></td></tr>";
+const char kTotalRow[] =
+    "<tr><th>%s</th><td><center>%i</center></td><td><center>%i</center></td><td><center>%i"
+    "</center></td><td><center>%i</center></td></tr>";
+const char kCountRow[] = "<tr><th>%s</th><td><center>%i</center></td><td colspan=4> </td></tr>";
+const char kLastPointsRow[] =
+    "<tr><th>%s</th><td colspan=1><center>%5i </center></td><td colspan=4> </td></tr>";
+const char kScoreRow[] =
+    "<tr><th>%s</th><td colspan=4><center>%i * (%i + %i) = %i</center></td></tr><tr><td "
+    "colspan=5><center>Rate</center></td></tr>";
+const char kRateRow[] = "<tr><th>%s</th><td colspan=4><center>%5i /%i</center></td></tr>";
+const char kPageEnd[] =
+    "</table><h6 align=\"right\">CQ WW 160M CW/SSB scoring module</h6></body></html>";
+
+// printf into a std::string of whatever length the arguments need.
+std::string Format(const char* pattern, ...) {
+    va_list args;
+    va_start(args, pattern);
+    va_list copy;
+    va_copy(copy, args);
+    const int n = std::vsnprintf(nullptr, 0, pattern, copy);
+    va_end(copy);
+    std::string out;
+    if (n > 0) {
+        out.resize(static_cast<std::size_t>(n) + 1);
+        std::vsnprintf(&out[0], out.size(), pattern, args);
+        out.resize(static_cast<std::size_t>(n));
+    }
+    va_end(args);
+    return out;
+}
+
+std::string BandKey(const std::string& band) {
+    return band.size() >= 20 ? band : std::string(20 - band.size(), '0') + band;
+}
+
+// Days and the day fraction of an OLE date on one linear scale: for
+// negative dates the fraction counts forward from the day's midnight.
+long long LinearMilliseconds(double date) {
+    const double day = std::trunc(date);
+    const double fraction = std::fabs(date - day);
+    return static_cast<long long>(day) * 86400000LL + std::llround(fraction * 86400000.0);
+}
+
+// W and VE stations are multipliers through their state or province only.
+bool CountsAsCountry(const std::string& country) { return country != "K" && country != "VE"; }
+
+}  // namespace
+
+void SortBands(StringArray* bands) {
+    StringArray& b = *bands;
+    for (std::size_t i = 0; i < b.size(); ++i) {
+        for (std::size_t j = i + 1; j < b.size(); ++j) {
+            if (BandKey(b[j]) > BandKey(b[i])) std::swap(b[i], b[j]);
+        }
+    }
+}
+
+bool AgeInMinutes(const COleDateTime& reference, const COleDateTime& record, long long* minutes) {
+    if (reference.m_status != COleDateTime::valid || record.m_status != COleDateTime::valid ||
+        !std::isfinite(reference.m_dt) || !std::isfinite(record.m_dt) ||
+        std::fabs(reference.m_dt) > 1e7 || std::fabs(record.m_dt) > 1e7) {
+        return false;
+    }
+    long long span = LinearMilliseconds(reference.m_dt) - LinearMilliseconds(record.m_dt);
+    span += span >= 0 ? 500 : -500;
+    *minutes = span / 60000;  // truncates toward zero
+    return true;
+}
+
+Summary ComputeSummary(const SummaryInput& in, ContestStore* store) {
+    const LogStore& log = store->log;
+    const bool haveLog = !log.empty();
+    const COleDateTime reference = haveLog ? log.back().time : COleDateTime();
+    const std::string referenceBand = haveLog ? log.back().band : std::string();
+    const char* weekend = in.cwContest ? "CW" : "SSB";
+
+    std::string out;
+    if (in.html) {
+        const std::string title = Format("   CQ WW 160M %s DX Contest %s-%s", weekend,
+                                         in.periodStartDayMonth.c_str(), in.periodEndDate.c_str());
+        out += kPageHead;
+        out += Format(kTitleBlock, title.c_str(), in.ownCall.c_str());
+        out += Format(kHeadings, "Band", "QSOs", "Points", "DXCC", "State/Prov");
+    } else {
+        out += Format("  CQ WW 160M %s DX Contest %s-%s \r\n\t    Contestant: %s\r\n"
+                      "Band\tQSOs\tPoints\tDXCC\tState/Prov\r\n",
+                      weekend, in.periodStartDayMonth.c_str(), in.periodEndDate.c_str(),
+                      in.ownCall.c_str());
+    }
+
+    SortBands(&store->bandsWorked);
+    const int badQsos = CountBadQsoLines(in.badQsoPath);
+
+    int totalQsos = 0, totalPoints = 0, totalCountries = 0, totalStates = 0, totalDupes = 0;
+    int hourQsos = 0, hourPoints = 0, tenQsos = 0, tenPoints = 0, lastPoints = 0;
+    for (const std::string& band : store->bandsWorked) {
+        const int slot = BandSlot(band);
+        StringArray& countries = store->bandCountries[slot];
+        StringArray& states = store->bandStateProvs[slot];
+        countries.clear();
+        states.clear();
+        store->bandZones[slot].clear();
+        int qsos = 0, points = 0, countryCount = 0, stateCount = 0;
+        for (const CInfo& r : log) {
+            if (r.band != band || r.call.empty()) continue;
+            totalDupes += r.dupeFlag;
+            if (r.excluded) continue;
+            ++qsos;
+            const int p = r.country == in.ownCountry ? 2 : r.continent == in.ownContinent ? 5 : 10;
+            points += p;
+            if (band == referenceBand) {
+                lastPoints = p;
+                long long age;
+                if (!in.reportMode && AgeInMinutes(reference, r.time, &age)) {
+                    if (age < 60) {
+                        ++hourQsos;
+                        hourPoints += p;
+                    }
+                    if (age < 10) {
+                        ++tenQsos;
+                        tenPoints += p;
+                    }
+                }
+            }
+            if (std::find(countries.begin(), countries.end(), r.country) == countries.end()) {
+                countries.push_back(r.country);
+                if (CountsAsCountry(r.country)) ++countryCount;
+            }
+            if (!r.stateProv.empty() &&
+                std::find(states.begin(), states.end(), r.stateProv) == states.end()) {
+                states.push_back(r.stateProv);
+                ++stateCount;
+            }
+        }
+        out += Format(in.html ? kBandRow : "%s\t %i\t %i\t %i\t %i\r\n", band.c_str(), qsos,
+                      points, countryCount, stateCount);
+        totalQsos += qsos;
+        totalPoints += points;
+        totalCountries += countryCount;
+        totalStates += stateCount;
+    }
+
+    const long long wideScore =
+        static_cast<long long>(totalPoints) * (totalCountries + totalStates);
+    const int score = static_cast<int>(std::min<long long>(wideScore, 2147483647LL));
+
+    if (in.html) {
+        out += Format(kTotalRow, "Total", totalQsos, totalPoints, totalCountries, totalStates);
+        out += Format(kCountRow, "Dupe", totalDupes);
+        out += Format(kCountRow, "Bad QSO", badQsos);
+        out += Format(kLastPointsRow, "Last QSO points:", lastPoints);
+        out += Format(kScoreRow, "Score:", totalPoints, totalCountries, totalStates, score);
+        out += Format(kRateRow, "Hourly (10min/1 hour) QSO rate:", hourQsos, 6 * tenQsos);
+        out += Format(kRateRow, "Hourly (10min/1 hour) pts rate:", hourPoints, 6 * tenPoints);
+        out += kPageEnd;
+    } else {
+        out += Format("Total\t %i\t %i\t %i\t %i\r\nDupe\t %i\r\nBad QSO\t %i\r\n", totalQsos,
+                      totalPoints, totalCountries, totalStates, totalDupes, badQsos);
+        if (!in.reportMode && haveLog) {
+            out += Format("\r\nHourly (10min) QSO rate: %5i (%i) QSOs/hour\r\n"
+                          "Hourly (10min) pts rate: %5i (%i) points/hour\r\n\r\n"
+                          "Last QSO: %i points",
+                          hourQsos, 6 * tenQsos, hourPoints, 6 * tenPoints, lastPoints);
+        }
+        out += Format("\r\nScore: %i*(%i+%i) = %i\r\n", totalPoints, totalCountries, totalStates,
+                      score);
+    }
+    Summary summary;
+    summary.text = out;
+    summary.score = score;
+    return summary;
+}

@@ -1,0 +1,107 @@
+#include "cabrillo/cabrillo_export.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "test_util.h"
+
+namespace {
+
+class CabrilloTest : public ::testing::Test {
+protected:
+    CabrilloTest() : settings_("Plugins\\CQ-WW-160-CW-SSB.ini", "Settings") {
+        mkdir("Plugins", 0777);
+    }
+    ScopedTempCwd dir_;
+    Settings settings_;
+    CabrilloExport export_;
+};
+
+const COleDateTime kStart(46416.0 + 22.0 / 24), kEnd(46418.0 + 22.0 / 24);
+
+}  // namespace
+
+TEST_F(CabrilloTest, SsbFileOfAPortableCallWithATwoLineSoapBox) {
+    settings_.WriteText("Name", "Ivan Petrov");
+    settings_.WriteText("Club", "Rhein Ruhr DX");
+    settings_.WriteText("SoapBox", "Low dipole.<CR><LF>Thanks!");
+    settings_.WriteText("Claimed", "999");
+    ASSERT_EQ(export_.beginExport("DL1ABC/P", kStart, kEnd, settings_, 0), 1);
+    EXPECT_EQ(export_.fileBase(), "DL1ABC_P");
+    EXPECT_EQ(export_.header().claimed, "999");
+    const COleDateTime at(46417.0 + (1 * 60 + 2) / 1440.0);
+    export_.addQsoLine("UA9AAA", 1843, "PH", at, "59", "14", "57", "17", 0);
+    export_.addQsoLine("K1ABCDEFGHIJKLM", 1999, "??", COleDateTime(0, COleDateTime::invalid),
+                       "59", "14MA", "59", "14MA", 0);
+    EXPECT_EQ(export_.writeFile(0, 1234, "2.21"), "File produced: DL1ABC_P.cbr");
+    EXPECT_EQ(ReadAll("DL1ABC_P.cbr"),
+              "START-OF-LOG: 3.0\r\n"
+              "CALLSIGN: DL1ABC/P\r\n"
+              "CONTEST: CQ-WW-160M-SSB\r\n"
+              "CATEGORY-OPERATOR: SINGLE-OP\r\n"
+              "CATEGORY-ASSISTED: NON-ASSISTED\r\n"
+              "CATEGORY-BAND: 160M\r\n"
+              "CATEGORY-MODE: SSB\r\n"
+              "CATEGORY-POWER: HIGH\r\n"
+              "CATEGORY-STATION: FIXED\r\n"
+              "CATEGORY-TRANSMITTER: ONE\r\n"
+              "CLAIMED-SCORE: 1234\r\n"
+              "CLUB: Rhein Ruhr DX\r\n"
+              "CREATED-BY: Harlo 2.21\r\n"
+              "LOCATION: DX\r\n"
+              "EMAIL: \r\n"
+              "NAME: Ivan Petrov\r\n"
+              "ADDRESS: \r\n"
+              "ADDRESS-CITY: \r\n"
+              "ADDRESS-STATE-PROVINCE: \r\n"
+              "ADDRESS-POSTALCODE: \r\n"
+              "ADDRESS-COUNTRY: \r\n"
+              "OPERATORS: DL1ABC/P\r\n"
+              "SOAPBOX: Low dipole.\r\n"
+              "SOAPBOX: Thanks!\r\n"
+              "QSO:  1843 PH 2027-01-30 0102 DL1ABC/P      59  14     UA9AAA        59  17\r\n"
+              "QSO:  1999 ?? Invalid DateTime DL1ABC/P      59  14MA   K1ABCDEFGHIJKLM  59  01 MA\r\n"
+              "END-OF-LOG:\r\n");
+    // Stored back on one line each, the soapbox encoded again.
+    EXPECT_EQ(settings_.ReadText("SoapBox"), "Low dipole.<CR><LF>Thanks!");
+    EXPECT_EQ(settings_.ReadText("Operators"), "DL1ABC/P");
+    EXPECT_EQ(settings_.ReadText("Category"), "SINGLE-OP");
+    EXPECT_EQ(settings_.ReadText("Category_Overlay"), "NONE");
+    EXPECT_EQ(settings_.ReadText("Contest"), "CQ-WW-160M-SSB");
+    EXPECT_EQ(settings_.ReadText("Claimed"), "999");  // only the summary writes it
+}
+
+TEST_F(CabrilloTest, EachExportWritesTheLinesOnceAndAnEmptySoapBoxStays) {
+    settings_.WriteText("Operators", "DL1ABC DL2XYZ");
+    ASSERT_EQ(export_.beginExport("  ", kStart, kEnd, settings_, 1), 1);
+    EXPECT_EQ(export_.fileBase(), "TAVU");
+    export_.addQsoLine("OK1AA", 1830, "CW", COleDateTime(46417.25), "599", "14", "599", "15", 1);
+    export_.writeFile(1, 0, "Harlo");
+    const std::string first = ReadAll("TAVU.cbr");
+    EXPECT_NE(first.find("OPERATORS: DL1ABC DL2XYZ\r\nSOAPBOX: \r\nQSO:  1830 CW 2027-01-30 0600   "
+                         "            599 14     OK1AA         599 15\r\nEND-OF-LOG:\r\n"),
+              std::string::npos);
+    EXPECT_NE(first.find("CREATED-BY: Harlo Harlo\r\n"), std::string::npos);
+    EXPECT_EQ(export_.lineCount(), 0u);
+    export_.writeFile(1, 0, "Harlo");
+    EXPECT_EQ(ReadAll("TAVU.cbr").find("QSO:"), std::string::npos);
+}
+
+TEST_F(CabrilloTest, AFileThatCannotBeWrittenIsNotAnnouncedAsProduced) {
+    ASSERT_EQ(export_.beginExport("K1ABC", kStart, kEnd, settings_, 1), 1);
+    mkdir("K1ABC.cbr", 0777);  // a folder in the way
+    export_.addQsoLine("OK1AA", 1830, "CW", COleDateTime(46417.25), "599", "14", "599", "15", 1);
+    EXPECT_EQ(export_.writeFile(1, 0, "2.21"), "File not produced: K1ABC.cbr");
+    EXPECT_EQ(export_.lineCount(), 0u);
+}
+
+TEST(CabrilloText, ReplaceAllAndFileBase) {
+    EXPECT_EQ(replaceAll("a<CR>b<CR>", "<CR>", "\r"), "a\rb\r");
+    EXPECT_EQ(replaceAll("aaa", "aa", "b"), "ba");
+    EXPECT_EQ(replaceAll("abc", "", "x"), "abc");
+    EXPECT_EQ(replaceAll("abc", "b", "b"), "abc");
+    EXPECT_EQ(replaceAll("x", "x", "xx"), "xx");
+    EXPECT_EQ(CabrilloFileBase(" K1ABC/4 "), "K1ABC_4");
+    EXPECT_EQ(CabrilloFileBase("DL\\K1ABC/P"), "DL_K1ABC_P");
+    EXPECT_EQ(CabrilloFileBase("\t"), "TAVU");
+}
