@@ -63,8 +63,12 @@ long long LinearMilliseconds(double date) {
     return static_cast<long long>(day) * 86400000LL + std::llround(fraction * 86400000.0);
 }
 
-// W and VE stations are multipliers through their state or province only.
-bool CountsAsCountry(const std::string& country) { return country != "K" && country != "VE"; }
+// W and VE stations are multipliers through their state or province only;
+// a station without a country (maritime mobile, or a call the host could not
+// resolve) is no multiplier at all.
+bool CountsAsCountry(const std::string& country) {
+    return !country.empty() && country != "K" && country != "VE";
+}
 
 }  // namespace
 

@@ -1,8 +1,9 @@
 #!/bin/sh
 # Installs what the build and the tests need on a Debian machine: the native
-# toolchain with GoogleTest, the mingw-w64 cross compiler for the 32-bit DLL,
-# Wine (32-bit) to run it, Xvfb for screenshots, clang/llvm to check the
-# MSVC-decorated export names. Does nothing when everything is present.
+# toolchain with GoogleTest, the country file (hamradio-files), the mingw-w64
+# cross compiler for the 32-bit DLL, Wine (32-bit) to run it, Xvfb for
+# screenshots, clang/llvm to check the MSVC-decorated export names. Does
+# nothing when everything is present.
 #   install-deps.sh           everything
 #   install-deps.sh --native  only what the native build and its tests need
 set -e
@@ -14,6 +15,8 @@ have() { command -v "$1" >/dev/null 2>&1; }
 have cmake || need="$need cmake"
 have g++ || need="$need g++"
 [ -f /usr/include/gtest/gtest.h ] || need="$need libgtest-dev"
+# The country file cq160 resolves calls with.
+[ -f /usr/share/hamradio-files/cty.dat ] || need="$need hamradio-files"
 if [ "$native_only" = 0 ]; then
 have i686-w64-mingw32-g++-posix || need="$need g++-mingw-w64-i686 binutils-mingw-w64-i686"
 have clang++ || need="$need clang"

@@ -1,0 +1,294 @@
+#!/usr/bin/env python3
+"""Writes the example contest logs of this folder.
+
+    examples/cw/DL1ABC.log    CQ WW 160 CW weekend 2027, Cabrillo 3.0
+    examples/ssb/W3ABC.log    CQ WW 160 SSB weekend 2027, Cabrillo 3.0
+    examples/ssb/W3ABC.adi    the same SSB log as ADIF
+
+The logs are synthetic but shaped like real ones: QSOs through the nights
+of the weekend, mostly Europe and North America, W/VE stations with their
+states and provinces, and the cases a log checker has to get right: dupes,
+US stations sending Alaska or Hawaii (not states in this contest), a
+Quebec station sending the old "PQ", a QSO on 80 m and one in the other
+mode, portable and mobile calls, calls with a foreign prefix or suffix,
+and the entities the scoring module counts on their own (Sicily, European
+Turkey, Kosovo, the ITU in Geneva). A fixed seed makes every run write the
+same bytes; the outputs are kept in the repository with the module's
+expected results beside them (examples/<name>/expected/).
+
+    python3 examples/make-examples.py
+"""
+
+import os
+import random
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+
+# Prefix, the digits its calls use ("" when the prefix has its own), CQ zone.
+EUROPE = [
+    ("G", "34", 14), ("M", "05", 14), ("F", "5689", 14), ("I", "12358", 15),
+    ("EA", "1357", 14), ("OK", "12", 15), ("OM", "357", 15), ("SP", "23569", 15),
+    ("HA", "1358", 15), ("S5", "0", 15), ("9A", "1235", 15), ("YU", "147", 15),
+    ("LZ", "12", 20), ("YO", "2359", 20), ("UR", "0357", 16), ("UA", "136", 16),
+    ("RA", "36", 16), ("ES", "125", 15), ("YL", "23", 15), ("LY", "125", 15),
+    ("OH", "1268", 15), ("SM", "0357", 14), ("LA", "1579", 14), ("OZ", "157", 14),
+    ("ON", "457", 14), ("PA", "0357", 14), ("HB9", "", 14), ("OE", "1356", 15),
+    ("EI", "57", 14), ("GM", "34", 14), ("GW", "34", 14), ("GI", "4", 14),
+    ("CT", "127", 14), ("SV", "1238", 20), ("E7", "0", 15), ("Z3", "5", 15),
+    ("ER", "13", 16), ("EW", "168", 16), ("9H", "1", 15), ("LX", "1", 14),
+    ("TF", "3", 40), ("OY", "1", 14), ("IS0", "", 15), ("EA6", "", 14),
+    ("OH0", "", 15), ("GD", "4", 14), ("GU", "4", 14), ("UA2", "", 15),
+    ("CU", "3", 14), ("4O", "3", 15), ("YT", "1", 15),
+]
+GERMANY = [("DL", "123456789", 14), ("DK", "0123", 14), ("DJ", "258", 14), ("DF", "14", 14)]
+ASIA = [("JA", "123", 25), ("UA9", "", 17), ("UN", "7", 17), ("4X", "1", 20),
+        ("A4", "1", 21), ("TA", "2", 20), ("5B", "4", 20), ("HZ", "1", 21)]
+AFRICA = [("ZS", "16", 38), ("CN", "8", 33), ("EA8", "", 33), ("CT3", "", 33),
+          ("D4", "4", 35), ("3V", "8", 33), ("EA9", "", 33)]
+SOUTH_AMERICA = [("PY", "25", 11), ("LU", "1", 13), ("CE", "3", 12), ("HK", "1", 9),
+                 ("YV", "5", 9), ("P4", "0", 9), ("9Y", "4", 9), ("PJ2", "", 9)]
+OCEANIA = [("VK", "23", 30), ("ZL", "12", 32), ("KH6", "", 31), ("YB", "1", 28)]
+NORTH_AMERICA_DX = [("KP4", "", 8), ("VP9", "", 5), ("XE", "1", 6), ("KL7", "", 1),
+                    ("CO", "2", 8), ("8P", "6", 8), ("FM", "5", 8)]
+
+# US call areas with their states; Canadian prefixes with their provinces.
+US_AREAS = {
+    "1": ["MA", "CT", "ME", "NH", "RI", "VT"], "2": ["NY", "NJ"],
+    "3": ["PA", "MD", "DE", "DC"], "4": ["FL", "GA", "AL", "TN", "KY", "VA", "NC", "SC"],
+    "5": ["TX", "OK", "LA", "AR", "MS", "NM"], "6": ["CA"],
+    "7": ["WA", "OR", "ID", "MT", "WY", "NV", "UT", "AZ"], "8": ["OH", "MI", "WV"],
+    "9": ["IL", "IN", "WI"], "0": ["MN", "IA", "MO", "KS", "NE", "SD", "ND", "CO"],
+}
+US_PREFIXES = ["K", "W", "N", "AA", "KB", "WA", "KD", "NA"]
+CANADA = [("VE1", "NS"), ("VE2", "QC"), ("VE3", "ON"), ("VA3", "ON"), ("VE4", "MB"),
+          ("VE5", "SK"), ("VE6", "AB"), ("VE7", "BC"), ("VA7", "BC"), ("VE9", "NB"),
+          ("VO1", "NF"), ("VO2", "LB"), ("VE8", "NWT"), ("VY1", "YT"), ("VY0", "NU")]
+
+LETTERS = "ABCDEFGHIJKLMNOPQRSTUVWXYZ"
+
+
+class Station:
+    def __init__(self, call, exchange):
+        self.call = call
+        self.exchange = exchange
+
+
+class Maker:
+    def __init__(self, seed):
+        self.rng = random.Random(seed)
+        self.used = set()
+
+    def suffix(self, length):
+        return "".join(self.rng.choice(LETTERS) for _ in range(length))
+
+    def call(self, prefix, digits, length=None):
+        while True:
+            n = length or self.rng.choice([2, 3, 3])
+            digit = self.rng.choice(digits) if digits else ""
+            call = prefix + digit + self.suffix(n)
+            if call not in self.used:
+                self.used.add(call)
+                return call
+
+    def dx(self, table):
+        prefix, digits, zone = self.rng.choice(table)
+        return Station(self.call(prefix, digits), "%02d" % zone)
+
+    def us(self):
+        area = self.rng.choice(sorted(US_AREAS))
+        prefix = self.rng.choice(US_PREFIXES)
+        length = 2 if len(prefix) == 2 else self.rng.choice([2, 3])
+        return Station(self.call(prefix, area, length), self.rng.choice(US_AREAS[area]))
+
+    def canada(self):
+        prefix, province = self.rng.choice(CANADA)
+        return Station(self.call(prefix, "", self.rng.choice([2, 3])), province)
+
+    def times(self, count, windows):
+        """count sorted QSO minutes (OLE-free: (day, hour, minute) tuples)."""
+        minutes = []
+        for day, start, end in windows:
+            minutes += [(day, m // 60, m % 60) for m in range(start * 60, end * 60)]
+        picked = sorted(self.rng.sample(range(len(minutes)), count))
+        return [minutes[i] for i in picked]
+
+
+def cabrillo(path, header, qsos, transmitter):
+    lines = ["START-OF-LOG: 3.0"] + header
+    for q in qsos:
+        tag = "X-QSO:" if q.get("x") else "QSO:"
+        fields = "%5s %s %s %04d %-13s %3s %-6s %-13s %3s %-6s" % (
+            q["khz"], q["mode"], q["date"], q["time"], q["own"], q["rst_sent"],
+            q["exch_sent"], q["call"], q["rst_rcvd"], q["exch_rcvd"])
+        if transmitter:
+            fields += " 0"
+        lines.append(tag + " " + fields.rstrip())
+    lines.append("END-OF-LOG:")
+    with open(path, "wb") as f:
+        f.write(("\r\n".join(lines) + "\r\n").encode("ascii"))
+
+
+def adif_field(name, value):
+    return "<%s:%d>%s" % (name, len(value), value)
+
+
+def adif(path, contest_id, qsos):
+    out = ["Synthetic example log for cq160 (see make-examples.py)\r\n",
+           adif_field("ADIF_VER", "3.1.4"), " ", adif_field("PROGRAMID", "make-examples.py"),
+           "\r\n<EOH>\r\n"]
+    for q in qsos:
+        if q.get("x"):
+            continue  # an X-QSO line has no ADIF form
+        modes = {"PH": "SSB", "CW": "CW"}
+        mhz = "%d.%03d" % (q["khz"] // 1000, q["khz"] % 1000)
+        band = {1: "160m", 3: "80m", 7: "40m"}[q["khz"] // 1000]
+        fields = [
+            adif_field("CALL", q["call"]), adif_field("QSO_DATE", q["date"].replace("-", "")),
+            adif_field("TIME_ON", "%04d" % q["time"]), adif_field("FREQ", mhz),
+            adif_field("BAND", band), adif_field("MODE", modes[q["mode"]]),
+            adif_field("RST_SENT", q["rst_sent"]), adif_field("RST_RCVD", q["rst_rcvd"]),
+            adif_field("STX_STRING", q["exch_sent"]), adif_field("SRX_STRING", q["exch_rcvd"]),
+            adif_field("STATION_CALLSIGN", q["own"]), adif_field("CONTEST_ID", contest_id),
+        ]
+        out.append(" ".join(fields) + " <EOR>\r\n")
+    with open(path, "wb") as f:
+        f.write("".join(out).encode("ascii"))
+
+
+def build(maker, own, weekend_days, windows, mode, rst, own_exch, mix, specials, count,
+          band_khz):
+    """The QSO list: count ordinary QSOs drawn from mix, the special ones
+    placed at fixed positions, then the dupes (repeats of earlier QSOs)."""
+    maker.used.update(s["station"].call for _, s in specials)
+    maker.used.add(own)
+    stations = []
+    for _ in range(count):
+        r = maker.rng.random()
+        for share, pick in mix:
+            if r < share:
+                stations.append(pick())
+                break
+            r -= share
+        else:
+            stations.append(mix[-1][1]())
+    plan = [dict(station=s) for s in stations]
+    for position, special in specials:
+        plan.insert(position, special)
+    # Dupes: a station worked again some hours later, same exchange.
+    for source, target in [(12, 140), (40, 200), (77, 260), (5, 290)]:
+        q = dict(plan[source])
+        q["dupe_of"] = source
+        plan.insert(target, q)
+    minutes = maker.times(len(plan), windows)
+    qsos = []
+    for q, (day, hour, minute) in zip(plan, minutes):
+        s = q["station"]
+        khz = q.get("khz") or maker.rng.randint(*band_khz)
+        qsos.append(dict(
+            khz=khz, mode=q.get("mode", mode), date=weekend_days[day],
+            time=hour * 100 + minute, own=own, rst_sent=rst, exch_sent=own_exch,
+            call=s.call, rst_rcvd=rst, exch_rcvd=s.exchange, x=q.get("x", False)))
+    return qsos
+
+
+def cw_log(out_dir):
+    m = Maker(16001)
+    days = ["2027-01-29", "2027-01-30", "2027-01-31"]
+    # The nights over Europe.
+    windows = [(0, 22, 24), (1, 0, 7), (1, 15, 24), (2, 0, 7), (2, 15, 22)]
+    mix = [(0.50, lambda: m.dx(EUROPE)), (0.05, lambda: m.dx(GERMANY)),
+           (0.22, m.us), (0.06, m.canada), (0.05, lambda: m.dx(ASIA)),
+           (0.03, lambda: m.dx(AFRICA)), (0.03, lambda: m.dx(SOUTH_AMERICA)),
+           (0.03, lambda: m.dx(NORTH_AMERICA_DX)), (0.03, lambda: m.dx(OCEANIA))]
+    S = Station
+    specials = [
+        (3, dict(station=S("IT9XYZ", "15"))),
+        (9, dict(station=S("TA1ABC", "20"))),
+        (15, dict(station=S("4U1ITU", "14"))),
+        (21, dict(station=S("Z61DX", "15"))),
+        (27, dict(station=S("IW9ABC", "15"))),
+        (33, dict(station=S("DL/K1ZZ", "14"))),
+        (39, dict(station=S("OK1XYZ/P", "15"))),
+        (45, dict(station=S("SP5XYZ/M", "15"))),
+        (51, dict(station=S("G4XYZ/QRP", "14"))),
+        (57, dict(station=S("W1XYZ/4", "GA"))),
+        (63, dict(station=S("VP2E/K2XYZ", "08"))),
+        (69, dict(station=S("K1XYZ/VP9", "05"))),
+        (75, dict(station=S("3D2XY/R", "32"))),
+        (81, dict(station=S("UA3ABC/9", "17"))),
+        (87, dict(station=S("VE7/VE3XYZ", "BC"))),
+        (93, dict(station=S("VY2XYZ", "PE"))),
+        (99, dict(station=S("VY2ABC", "PEI"))),
+        (105, dict(station=S("N7XYZ", "AK"))),
+        (111, dict(station=S("K6XYZ", "HI"))),
+        (117, dict(station=S("VE2XYZ", "PQ"))),
+        (123, dict(station=S("G4XYZ", "14"), khz=3525)),
+        (129, dict(station=S("F5XYZ", "14"), mode="PH", khz=1845)),
+        (135, dict(station=S("OH2XYZ", "15"), x=True)),
+        (141, dict(station=S("KL7XYZ", "01"))),
+        (147, dict(station=S("KH6XYZ", "31"))),
+    ]
+    qsos = build(m, "DL1ABC", days, windows, "CW", "599", "14", mix, specials, 290,
+                 (1810, 1845))
+    header = [
+        "CALLSIGN: DL1ABC", "CONTEST: CQ-160-CW", "CATEGORY-OPERATOR: SINGLE-OP",
+        "CATEGORY-ASSISTED: NON-ASSISTED", "CATEGORY-BAND: 160M", "CATEGORY-MODE: CW",
+        "CATEGORY-POWER: HIGH", "CATEGORY-STATION: FIXED", "CATEGORY-TRANSMITTER: ONE",
+        "CLAIMED-SCORE: %s" % CW_CLAIMED, "CLUB: Example Contest Club",
+        "CREATED-BY: make-examples.py", "LOCATION: DX", "NAME: Example Operator",
+        "OPERATORS: DL1ABC", "SOAPBOX: Synthetic example log for cq160.",
+    ]
+    os.makedirs(out_dir, exist_ok=True)
+    cabrillo(os.path.join(out_dir, "DL1ABC.log"), header, qsos, transmitter=False)
+
+
+def ssb_log(out_dir):
+    m = Maker(16002)
+    days = ["2027-02-26", "2027-02-27", "2027-02-28"]
+    # Evenings and nights over North America.
+    windows = [(0, 22, 24), (1, 0, 12), (1, 21, 24), (2, 0, 12), (2, 21, 22)]
+    mix = [(0.55, m.us), (0.12, m.canada), (0.20, lambda: m.dx(EUROPE)),
+           (0.05, lambda: m.dx(NORTH_AMERICA_DX)), (0.03, lambda: m.dx(SOUTH_AMERICA)),
+           (0.02, lambda: m.dx(ASIA)), (0.03, lambda: m.dx(OCEANIA))]
+    S = Station
+    specials = [
+        (4, dict(station=S("IT9ABC", "15"))),
+        (10, dict(station=S("TA1XYZ", "20"))),
+        (16, dict(station=S("W1ABC/4", "FL"))),
+        (22, dict(station=S("K9XYZ/P", "IL"))),
+        (28, dict(station=S("VE3XYZ/M", "ON"))),
+        (34, dict(station=S("VP2E/N2XYZ", "08"))),
+        (40, dict(station=S("N1XYZ/VP9", "05"))),
+        (46, dict(station=S("VY2XYZ", "PEI"))),
+        (52, dict(station=S("K7ABC", "AK"))),
+        (58, dict(station=S("W6XYZ", "HI"))),
+        (64, dict(station=S("K2XYZ", "NY"), khz=7150)),
+        (70, dict(station=S("W4XYZ", "VA"), mode="CW", khz=1830)),
+        (76, dict(station=S("KL7ABC", "01"))),
+        (82, dict(station=S("KH6ABC", "31"))),
+        (88, dict(station=S("DL/W3XYZ", "14"))),
+    ]
+    qsos = build(m, "W3ABC", days, windows, "PH", "59", "PA", mix, specials, 200,
+                 (1843, 1899))
+    header = [
+        "CALLSIGN: W3ABC", "CONTEST: CQ-WW-160M-SSB", "CATEGORY-OPERATOR: SINGLE-OP",
+        "CATEGORY-ASSISTED: NON-ASSISTED", "CATEGORY-BAND: 160M", "CATEGORY-MODE: SSB",
+        "CATEGORY-POWER: LOW", "CATEGORY-STATION: FIXED", "CATEGORY-TRANSMITTER: ONE",
+        "CLAIMED-SCORE: %s" % SSB_CLAIMED, "CREATED-BY: make-examples.py",
+        "LOCATION: PA", "NAME: Example Operator", "OPERATORS: W3ABC",
+        "SOAPBOX: Synthetic example log for cq160; the claimed score still counts",
+        "SOAPBOX: the dupes.",
+    ]
+    os.makedirs(out_dir, exist_ok=True)
+    cabrillo(os.path.join(out_dir, "W3ABC.log"), header, qsos, transmitter=True)
+    adif(os.path.join(out_dir, "W3ABC.adi"), "CQ-160-SSB", qsos)
+
+
+# The claimed scores: the CW one as the module counts the log, the SSB one
+# as its operator counted before taking the dupes out.
+CW_CLAIMED = "261118"
+SSB_CLAIMED = "115116"
+
+if __name__ == "__main__":
+    cw_log(os.path.join(HERE, "cw"))
+    ssb_log(os.path.join(HERE, "ssb"))

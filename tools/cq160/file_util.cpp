@@ -1,0 +1,110 @@
+#include "tools/cq160/file_util.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+#if defined(_WIN32)
+#include <windows.h>
+#else
+#include <limits.h>
+#include <unistd.h>
+#endif
+
+namespace fs = std::filesystem;
+
+bool ReadWholeFile(const std::string& path, std::string* text) {
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) return false;
+    text->clear();
+    char buffer[65536];
+    std::size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) text->append(buffer, n);
+    const bool ok = !std::ferror(f);
+    std::fclose(f);
+    return ok;
+}
+
+bool WriteWholeFile(const std::string& path, const std::string& text) {
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    if (!f) return false;
+    const bool written = std::fwrite(text.data(), 1, text.size(), f) == text.size();
+    return (std::fclose(f) == 0) && written;
+}
+
+bool FileExists(const std::string& path) {
+    std::error_code ec;
+    return fs::is_regular_file(fs::path(path), ec);
+}
+
+bool MakeFolders(const std::string& path, std::string* error) {
+    std::error_code ec;
+    fs::create_directories(fs::path(path), ec);
+    if (ec || !fs::is_directory(fs::path(path), ec)) {
+        *error = "cannot create the folder " + path + (ec ? ": " + ec.message() : "");
+        return false;
+    }
+    return true;
+}
+
+bool EnterFolder(const std::string& path, std::string* error) {
+#if defined(_WIN32)
+    const bool ok = SetCurrentDirectoryA(path.c_str()) != 0;
+#else
+    const bool ok = chdir(path.c_str()) == 0;
+#endif
+    if (!ok) *error = "cannot change to the folder " + path;
+    return ok;
+}
+
+std::string AbsolutePath(const std::string& path) {
+    std::error_code ec;
+    fs::path absolute = fs::absolute(fs::path(path), ec);
+    if (ec) return path;
+    return absolute.lexically_normal().string();
+}
+
+std::string ExecutableFolder() {
+#if defined(_WIN32)
+    char buffer[MAX_PATH + 1];
+    const DWORD n = GetModuleFileNameA(nullptr, buffer, MAX_PATH);
+    if (n == 0 || n >= MAX_PATH) return std::string();
+    return ParentFolder(std::string(buffer, n));
+#else
+    char buffer[PATH_MAX + 1];
+    const ssize_t n = readlink("/proc/self/exe", buffer, PATH_MAX);
+    if (n <= 0) return std::string();
+    return ParentFolder(std::string(buffer, static_cast<std::size_t>(n)));
+#endif
+}
+
+std::vector<std::string> FileNamesIn(const std::string& folder) {
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (fs::directory_iterator it(fs::path(folder), ec), end; !ec && it != end; it.increment(ec)) {
+        if (it->is_regular_file(ec)) names.push_back(it->path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::string ParentFolder(const std::string& path) {
+    std::size_t end = path.size();
+    while (end > 1 && (path[end - 1] == '/' || path[end - 1] == '\\')) --end;
+    const std::size_t slash = path.find_last_of("/\\", end - 1);
+    if (slash == std::string::npos) return std::string();
+    if (slash == 0) return path.substr(0, 1);
+    return path.substr(0, slash);
+}
+
+std::string JoinPath(const std::string& folder, const std::string& name) {
+    if (folder.empty()) return name;
+    const char last = folder.back();
+    return (last == '/' || last == '\\') ? folder + name : folder + "/" + name;
+}
+
+std::string BaseName(const std::string& path) {
+    const std::size_t slash = path.find_last_of("/\\");
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}

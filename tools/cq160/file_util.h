@@ -1,0 +1,40 @@
+// The few file system operations cq160 needs, on std::filesystem and the
+// platform's calls, reporting failure by return value (no exceptions).
+#ifndef CQ160_FILE_UTIL_H_
+#define CQ160_FILE_UTIL_H_
+
+#include <string>
+#include <vector>
+
+// Reads or writes a whole file as bytes.
+bool ReadWholeFile(const std::string& path, std::string* text);
+bool WriteWholeFile(const std::string& path, const std::string& text);
+
+bool FileExists(const std::string& path);
+
+// Creates the folder and every missing folder above it.
+bool MakeFolders(const std::string& path, std::string* error);
+
+// Makes path the current directory.
+bool EnterFolder(const std::string& path, std::string* error);
+
+// The path from the root, so that it still names the same file after the
+// current directory changes. Unchanged when that cannot be found out.
+std::string AbsolutePath(const std::string& path);
+
+// The folder of the running program, or empty when unknown.
+std::string ExecutableFolder();
+
+// The names of the files in a folder, sorted; empty when it cannot be read.
+std::vector<std::string> FileNamesIn(const std::string& folder);
+
+// "a/b" for "a/b/c"; empty at the root.
+std::string ParentFolder(const std::string& path);
+
+// folder + "/" + name; name alone for an empty folder.
+std::string JoinPath(const std::string& folder, const std::string& name);
+
+// The last part of a path ("log.cbr" for "examples/cw/log.cbr").
+std::string BaseName(const std::string& path);
+
+#endif  // CQ160_FILE_UTIL_H_

@@ -1,0 +1,31 @@
+// cq160: a stand-in for the logging program that hosts the CQ WW 160-Meter
+// scoring module. See run.h and UsageText().
+#include <cstdio>
+#include <string>
+
+#include "tools/cq160/options.h"
+#include "tools/cq160/run.h"
+
+#if defined(_WIN32)
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+int main(int argc, char** argv) {
+#if defined(_WIN32)
+    // The same bytes as on other systems: no CR before each LF.
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+#endif
+    Options options;
+    std::string error;
+    if (!ParseOptions(argc, argv, &options, &error)) {
+        std::fprintf(stderr, "cq160: %s\n(cq160 --help tells how to use it)\n", error.c_str());
+        return 2;
+    }
+    if (options.command == Command::kHelp) {
+        std::fputs(UsageText(), stdout);
+        return 0;
+    }
+    return RunCommand(options);
+}

@@ -1,0 +1,86 @@
+#include "tools/cq160/score_check.h"
+
+#include <set>
+
+#include "tools/cq160/log_text.h"
+
+namespace {
+
+// The 48 contiguous states and DC; the Canadian provinces and territories
+// with the abbreviations the contest uses (NWT, NF, LB, PEI).
+const char* const kStatesProvinces[] = {
+    "AL", "AZ", "AR", "CA", "CO", "CT", "DC", "DE", "FL", "GA", "ID", "IL", "IN", "IA",
+    "KS", "KY", "LA", "ME", "MD", "MA", "MI", "MN", "MS", "MO", "MT", "NE", "NV", "NH",
+    "NJ", "NM", "NY", "NC", "ND", "OH", "OK", "OR", "PA", "RI", "SC", "SD", "TN", "TX",
+    "UT", "VT", "VA", "WA", "WV", "WI", "WY", "NB", "NS", "QC", "ON", "MB", "SK", "AB",
+    "BC", "NWT", "NF", "LB", "NU", "YT", "PEI"};
+
+bool SendsStateOrProvince(const CallLocation& where) {
+    return where.countryPrefix == "K" || where.countryPrefix == "VE";
+}
+
+// The country a QSO counts for.
+std::string CountingCountry(const CallLocation& where) {
+    const std::string& d = where.detailedPrefix;
+    if (d == "IT9" || d == "TA1" || d == "Z6" || d == "4U1") return d;
+    return where.countryPrefix;
+}
+
+}  // namespace
+
+std::string StateOrProvince(const std::string& exchange) {
+    std::string text = UpperAscii(TrimBlanks(exchange));
+    if (text == "PE") text = "PEI";
+    for (const char* entry : kStatesProvinces) {
+        if (text == entry) return text;
+    }
+    return std::string();
+}
+
+ScoreCount CountScore(const std::vector<LogQso>& qsos, const std::vector<CallLocation>& where,
+                      const OwnStation& own, bool cwWeekend) {
+    ScoreCount count;
+    const std::string ownCountry = CountingCountry(own.where);
+    std::set<std::string> worked;  // call + band of every QSO kept in the log
+    std::set<std::string> countries, statesProvinces;
+    for (std::size_t i = 0; i < qsos.size(); ++i) {
+        const LogQso& q = qsos[i];
+        const CallLocation& w = where[i];
+        if (q.band != "160m" || q.mode != (cwWeekend ? "CW" : "SSB") ||
+            TrimBlanks(q.exchSent).empty() || TrimBlanks(q.exchRcvd).empty()) {
+            ++count.refused;
+            continue;
+        }
+        const bool repeat = !worked.insert(q.call + " " + q.band).second;
+        std::string stateProvince;
+        if (SendsStateOrProvince(w)) {
+            stateProvince = StateOrProvince(q.exchRcvd);
+            if (stateProvince.empty()) {
+                ++count.badStates;
+                continue;
+            }
+        }
+        if (repeat) {
+            ++count.dupes;
+            continue;
+        }
+        ++count.valid;
+        const std::string country = CountingCountry(w);
+        if (!country.empty() && country == ownCountry) {
+            count.points += 2;
+        } else if (!w.continent.empty() && w.continent == own.where.continent) {
+            count.points += 5;
+        } else {
+            count.points += 10;
+        }
+        if (!stateProvince.empty()) {
+            statesProvinces.insert(stateProvince);
+        } else if (!country.empty()) {
+            countries.insert(country);
+        }
+    }
+    count.countries = static_cast<int>(countries.size());
+    count.statesProvinces = static_cast<int>(statesProvinces.size());
+    count.score = count.points * (count.countries + count.statesProvinces);
+    return count;
+}

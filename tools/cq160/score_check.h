@@ -1,0 +1,43 @@
+// cq160's own count of a log's score, from the contest rules rather than
+// from the module, to check the module's figure against:
+//   - only QSOs on 160 m in the weekend's mode with both exchanges count;
+//   - a repeat QSO with the same call (same band and mode) scores nothing;
+//   - a US or Canadian station whose exchange is not one of the 48
+//     contiguous states, DC or a Canadian province scores nothing (Alaska
+//     and Hawaii are countries here, not states);
+//   - a QSO scores 2 points with the own country, 5 with another country of
+//     the own continent, 10 otherwise;
+//   - multipliers are the countries worked (DXCC entities, with Sicily,
+//     European Turkey, Kosovo and the ITU in Geneva counting on their own)
+//     and the US states and Canadian provinces worked; US and Canadian
+//     stations count only through their state or province;
+//   - the score is the points times the multipliers.
+#ifndef CQ160_SCORE_CHECK_H_
+#define CQ160_SCORE_CHECK_H_
+
+#include <vector>
+
+#include "tools/cq160/call_resolver.h"
+#include "tools/cq160/contest_log.h"
+#include "tools/cq160/replay.h"
+
+struct ScoreCount {
+    int valid = 0;      // QSOs that score
+    int refused = 0;    // wrong band, wrong mode, missing exchange
+    int dupes = 0;
+    int badStates = 0;  // US/Canadian stations without an acceptable exchange
+    long long points = 0;
+    int countries = 0;
+    int statesProvinces = 0;
+    long long score = 0;
+};
+
+// where[i] is the location of qsos[i].
+ScoreCount CountScore(const std::vector<LogQso>& qsos, const std::vector<CallLocation>& where,
+                      const OwnStation& own, bool cwWeekend);
+
+// The exchange of a US or Canadian station as a multiplier ("PE" is
+// "PEI"), or empty when it is not an acceptable state or province.
+std::string StateOrProvince(const std::string& exchange);
+
+#endif  // CQ160_SCORE_CHECK_H_

@@ -1,0 +1,34 @@
+#include "tools/cq160/host_folder.h"
+
+#include <gtest/gtest.h>
+
+#include "tools/cq160/ini_text.h"
+
+namespace {
+
+TEST(HostFolder, NewSettingsFile) {
+    EXPECT_EQ(SettingsText("", true), "[Settings]\r\nMode=1\r\nStart=1\r\n");
+    EXPECT_EQ(SettingsText("", false), "[Settings]\r\nMode=0\r\nStart=1\r\n");
+}
+
+TEST(HostFolder, ExistingSettingsKeepEverythingElse) {
+    // What the module leaves after a run: Start toggled, its claimed score.
+    EXPECT_EQ(SettingsText("[Settings]\r\nMode=0\r\nStart=0\r\nClaimed=240\r\n", true),
+              "[Settings]\r\nMode=1\r\nStart=1\r\nClaimed=240\r\n");
+    EXPECT_EQ(
+        SettingsText("; mine\n[other]\nMode=7\n\n[ settings ]\n  mode = 0\nX=1\n\n[z]\n", true),
+        "; mine\n[other]\nMode=7\n\n[ settings ]\nMode=1\nX=1\nStart=1\r\n\n[z]\n");
+}
+
+TEST(IniText, FindsKeysAsTheProfileFunctionsDo) {
+    // Only the first section of a name and its first entry of a key count;
+    // comments and lines without "=" are no entries.
+    EXPECT_EQ(SetIniValues("[S]\r\n;K=1\r\nK\r\nk=1\r\nK=2\r\n[S]\r\nK=3\r\n", "s", {{"K", "9"}}),
+              "[S]\r\n;K=1\r\nK\r\nK=9\r\nK=2\r\n[S]\r\nK=3\r\n");
+    // A last line without a line end gets one when something follows it.
+    EXPECT_EQ(SetIniValues("[A]\r\nX=1", "A", {{"Y", "2"}}), "[A]\r\nX=1\r\nY=2\r\n");
+    EXPECT_EQ(SetIniValues("[A]\r\nX=1", "B", {{"Y", "2"}}), "[A]\r\nX=1\r\n[B]\r\nY=2\r\n");
+    EXPECT_EQ(SetIniValues("[A]", "A", {{"Y", "2"}}), "[A]\r\nY=2\r\n");
+}
+
+}  // namespace

@@ -1,0 +1,102 @@
+#!/bin/bash
+# An example log through cq160 end to end, compared with what is expected:
+#   run-example-test.sh WORKDIR EXAMPLE_DIR LOG CTY full|files RUNNER... CQ160
+# In WORKDIR (emptied first) it runs, with the working folder "folder":
+#   cq160 score LOG                    -> score.txt
+#   cq160 export LOG --results ...     -> export.txt, export-stderr.txt, results.txt
+#   cq160 check LOG ARGS  for each line of EXAMPLE_DIR/checks.txt -> check.txt
+# and compares them and every file of the working folder byte for byte with
+# EXAMPLE_DIR/expected (folder/ holds the working folder; no other file may
+# appear there). "files" compares only results.txt and the folder, for
+# another form of the same log. The module's score must also equal
+# cq160's own count in both runs. CQ160_UPDATE_EXPECTED=1 writes the
+# expected files instead of comparing.
+set -euo pipefail
+work=$1
+example=$2
+log=$3
+cty=$4
+what=$5
+shift 5
+expected="$example/expected"
+
+rm -rf "$work"
+mkdir -p "$work"
+cd "$work"
+fail=0
+run() {  # run OUT ERR ARGS...: cq160 must succeed
+    local out=$1 err=$2
+    shift 2
+    local status=0
+    "${cq160[@]}" "$@" >"$out" 2>"$err" || status=$?
+    if [ "$status" != 0 ]; then
+        echo "cq160 $* exited with $status" >&2
+        cat "$err" >&2
+        fail=1
+    fi
+}
+cq160=("$@")
+run score.txt score-stderr.txt score "$log" --out folder --cty "$cty"
+run export.txt export-stderr.txt export "$log" --out folder --cty "$cty" --results results.txt
+: >check.txt
+if [ "$what" = full ] && [ -f "$example/checks.txt" ]; then
+    while read -r -a args; do
+        [ "${#args[@]}" -gt 0 ] || continue
+        echo "\$ cq160 check $(basename "$log") ${args[*]}" >>check.txt
+        run check-one.txt check-stderr.txt \
+            check "$log" "${args[@]}" --out check-folder --cty "$cty"
+        cat check-one.txt >>check.txt
+    done <"$example/checks.txt"
+    rm -rf check-folder check-one.txt check-stderr.txt
+fi
+if [ -s score-stderr.txt ]; then
+    echo "score wrote to standard error:" >&2
+    cat score-stderr.txt >&2
+    fail=1
+fi
+rm -f score-stderr.txt
+
+# The module's score against cq160's own count of the same log.
+for file in score.txt export.txt; do
+    line=$(grep '^Score: claimed' "$file" || true)
+    module=$(sed -n 's/.*, module \([0-9]*\),.*/\1/p' <<<"$line")
+    own=$(sed -n "s/.*cq160's own count \([0-9]*\) .*/\1/p" <<<"$line")
+    if [ -z "$module" ] || [ "$module" != "$own" ]; then
+        echo "$file: the module's score is not cq160's own count: $line" >&2
+        fail=1
+    fi
+done
+
+if [ "$what" = full ]; then
+    files="score.txt export.txt export-stderr.txt results.txt check.txt"
+else
+    files="results.txt"
+fi
+if [ "${CQ160_UPDATE_EXPECTED:-0}" = 1 ]; then
+    rm -rf "$expected/folder"
+    mkdir -p "$expected"
+    for f in $files; do cp "$f" "$expected/$f"; done
+    cp -r folder "$expected/folder"
+    echo "expected files written to $expected"
+    exit $fail
+fi
+
+compare() {  # compare EXPECTED ACTUAL
+    if [ ! -f "$2" ]; then
+        echo "missing: $2" >&2
+        fail=1
+    elif ! cmp -s "$1" "$2"; then
+        echo "differs: $2" >&2
+        diff -u "$1" "$2" | cat -A | head -40 >&2 || true
+        fail=1
+    fi
+}
+for f in $files; do compare "$expected/$f" "$f"; done
+while IFS= read -r file; do
+    compare "$expected/folder/$file" "folder/$file"
+done < <(cd "$expected/folder" && find . -type f | sed 's|^\./||' | sort)
+while IFS= read -r file; do
+    [ -f "$expected/folder/$file" ] || { echo "unexpected: folder/$file" >&2; fail=1; }
+done < <(cd folder && find . -type f | sed 's|^\./||' | sort)
+[ "$fail" = 0 ] && echo "$(basename "$log"): all output as expected"
+exit $fail
