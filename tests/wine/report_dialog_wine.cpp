@@ -1,0 +1,225 @@
+// The final report through Stats.dll's exports under Wine, with a second
+// thread playing the operator: it reads and edits the Cabrillo header
+// dialog that ResetStats0 shows, presses OK (and, in a second run, CANCEL),
+// and closes the message boxes of SetupSet0 and GetResult0. The Cabrillo
+// file and the settings keys are then checked whole.
+//   report_dialog_wine STATS_DLL
+// Prints "report_dialog_wine: N passed, M failed"; exit 0 only when none
+// failed.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <string>
+
+#include "interface/exports.h"
+#include "resources/resource.h"
+
+namespace {
+
+int g_passed = 0, g_failed = 0;
+
+void Check(bool ok, const std::string& what) {
+    if (ok) {
+        ++g_passed;
+    } else {
+        ++g_failed;
+        std::printf("FAIL: %s\n", what.c_str());
+    }
+}
+
+void CheckEqual(const std::string& actual, const std::string& expected, const std::string& what) {
+    Check(actual == expected, what + ": got [" + actual + "], expected [" + expected + "]");
+}
+
+std::string ReadAll(const char* path) {
+    std::string bytes;
+    if (std::FILE* f = std::fopen(path, "rb")) {
+        char buffer[4096];
+        std::size_t n;
+        while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes.append(buffer, n);
+        std::fclose(f);
+    }
+    return bytes;
+}
+
+std::string ItemText(HWND window, int id) {
+    char buffer[512] = "";
+    GetDlgItemTextA(window, id, buffer, sizeof buffer);
+    return buffer;
+}
+
+// Runs an operator's action on the first top-level window of this process
+// with the given caption, on a thread of its own, while the main thread is
+// blocked in the module.
+class Operator {
+public:
+    Operator(const char* caption, std::function<void(HWND)> action)
+        : caption_(caption), action_(std::move(action)) {
+        thread_ = CreateThread(nullptr, 0, &Operator::Run, this, 0, nullptr);
+    }
+    ~Operator() {
+        WaitForSingleObject(thread_, 15000);
+        CloseHandle(thread_);
+    }
+    bool Found() const { return found_; }
+
+private:
+    static DWORD WINAPI Run(void* self) {
+        Operator* op = static_cast<Operator*>(self);
+        for (int i = 0; i < 500; ++i) {  // 5 s at most
+            if (HWND window = FindWindowA(nullptr, op->caption_)) {
+                op->found_ = true;
+                op->action_(window);
+                return 0;
+            }
+            Sleep(10);
+        }
+        return 0;
+    }
+    const char* caption_;
+    std::function<void(HWND)> action_;
+    HANDLE thread_ = nullptr;
+    volatile bool found_ = false;
+};
+
+void Press(HWND window, int id) { PostMessageA(window, WM_COMMAND, id, 0); }
+
+double OleDate(int day, int hh, int mm) {  // February 2027, UTC
+    return 46419.0 + (day - 1) + (hh * 60 + mm) / 1440.0;
+}
+
+struct Module {
+    decltype(&SetupSet0) setup;
+    decltype(&ResetStats0) reset;
+    decltype(&AddData0) add;
+    decltype(&GetResult0) result;
+};
+
+void Reset(const Module& m, int report) {
+    COleDateTime start(OleDate(26, 22, 0)), end(OleDate(28, 22, 0));
+    m.reset("", report, "W3ABC/P", &start, &end, "", "", "", "", "", "", "", "", "", "K", 0, 0, 0,
+            0.0, 0.0, "", "NA", "");
+}
+
+void Add(const Module& m, const char* call, int hh, unsigned hz, const char* exch,
+         const char* country, const char* continent) {
+    COleDateTime when(OleDate(27, hh, 0));
+    m.add("W3ABC", call, &when, nullptr, nullptr, nullptr, 0, hz, "SSB", "59", "59", "5", exch,
+          "", "", "", "", "", "", "", "", country, country, 0, 0, 0, 0.0, 0.0, "", continent, "",
+          "160m", "");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) return 2;
+    HMODULE dll = LoadLibraryA(argv[1]);
+    if (!dll) {
+        std::printf("report_dialog_wine: cannot load %s\n", argv[1]);
+        return 2;
+    }
+    Module m;
+    m.setup = reinterpret_cast<decltype(&SetupSet0)>(GetProcAddress(dll, "SetupSet0"));
+    m.reset = reinterpret_cast<decltype(&ResetStats0)>(GetProcAddress(dll, "ResetStats0"));
+    m.add = reinterpret_cast<decltype(&AddData0)>(GetProcAddress(dll, "AddData0"));
+    m.result = reinterpret_cast<decltype(&GetResult0)>(GetProcAddress(dll, "GetResult0"));
+    if (!m.setup || !m.reset || !m.add || !m.result) return 2;
+
+    CreateDirectoryA("report_dialog.tmp", nullptr);
+    SetCurrentDirectoryA("report_dialog.tmp");
+    CreateDirectoryA("Plugins", nullptr);
+    DeleteFileA("W3ABC_P.cbr");
+    if (std::FILE* f = std::fopen("Plugins\\CQ-WW-160-CW-SSB.ini", "wb")) {
+        std::fputs("[Settings]\r\nMode=0\r\nName=Old Name\r\nSoapBox=one<CR><LF>two\r\n", f);
+        std::fclose(f);
+    }
+
+    {
+        // No caption given: the system's own, "Error".
+        std::string text;
+        Operator op("Error", [&text](HWND box) {
+            text = ItemText(box, 0xFFFF);
+            Press(box, IDOK);
+        });
+        m.setup();
+        Check(op.Found(), "SetupSet0 shows a box captioned Error");
+        CheckEqual(text, "No additional setup for this contest", "SetupSet0 text");
+    }
+
+    {
+        std::string name, soapBox, contest, mode;
+        Operator op("CQ WW CW/SSB DX Contest ", [&](HWND dialog) {
+            name = ItemText(dialog, IDC_NAME);
+            soapBox = ItemText(dialog, IDC_SOAPBOX);
+            contest = ItemText(dialog, IDC_CONTEST);
+            mode = ItemText(dialog, IDC_CATEGORY_MODE);
+            SetDlgItemTextA(dialog, IDC_NAME, "Pat Doe");
+            SetDlgItemTextA(dialog, IDC_CALLSIGN, "W3ABC");
+            SetDlgItemTextA(dialog, IDC_CLAIMED, "999");
+            SetDlgItemTextA(dialog, IDC_SOAPBOX, "Low dipole\r\n73!");
+            SendDlgItemMessageA(dialog, IDC_CATEGORY_POWER, CB_SELECTSTRING, static_cast<WPARAM>(-1),
+                                reinterpret_cast<LPARAM>("LOW"));
+            Press(dialog, IDOK);
+        });
+        Reset(m, 1);
+        Check(op.Found(), "ResetStats0 in report mode shows the header dialog");
+        CheckEqual(name, "Old Name", "NAME prefilled from the settings");
+        CheckEqual(soapBox, "one\r\ntwo", "SOAPBOX decoded for the dialog");
+        CheckEqual(contest, "CQ-WW-160M-SSB", "CONTEST default");
+        CheckEqual(mode, "SSB", "CATEGORY-MODE default");
+    }
+    Add(m, "DL2XYZ", 1, 1843000, "14", "DL", "EU");
+    Add(m, "K1AB", 2, 1844500, "MA", "K", "NA");
+    {
+        std::string message;
+        Operator op("Output", [&message](HWND box) {
+            message = ItemText(box, 0xFFFF);
+            Press(box, IDOK);
+        });
+        int out = 0;
+        m.result(&out);
+        Check(op.Found(), "GetResult0 in report mode shows the Output box");
+        CheckEqual(message, "File produced: W3ABC_P.cbr", "Output message");
+    }
+    CheckEqual(ReadAll("W3ABC_P.cbr"),
+               "START-OF-LOG: 3.0\r\nCALLSIGN: W3ABC\r\nCONTEST: CQ-WW-160M-SSB\r\n"
+               "CATEGORY-OPERATOR: SINGLE-OP\r\nCATEGORY-ASSISTED: NON-ASSISTED\r\n"
+               "CATEGORY-BAND: 160M\r\nCATEGORY-MODE: SSB\r\nCATEGORY-POWER: LOW\r\n"
+               "CATEGORY-STATION: FIXED\r\nCATEGORY-TRANSMITTER: ONE\r\nCLAIMED-SCORE: 24\r\n"
+               "CLUB: \r\nCREATED-BY: Harlo Harlo\r\nLOCATION: DX\r\nEMAIL: \r\nNAME: Pat Doe\r\n"
+               "ADDRESS: \r\nADDRESS-CITY: \r\nADDRESS-STATE-PROVINCE: \r\n"
+               "ADDRESS-POSTALCODE: \r\nADDRESS-COUNTRY: \r\nOPERATORS: W3ABC/P\r\n"
+               "SOAPBOX: Low dipole\r\nSOAPBOX: 73!\r\n"
+               "QSO:  1843 PH 2027-02-27 0100 W3ABC         59  5      DL2XYZ        59  14\r\n"
+               "QSO:  1844 PH 2027-02-27 0200 W3ABC         59  5      K1AB          59  MA\r\n"
+               "END-OF-LOG:\r\n",
+               "Cabrillo file");
+    CheckEqual(ReadAll("Plugins\\CQ-WW-160-CW-SSB.ini"),
+               "[Settings]\r\nMode=0\r\nName=Pat Doe\r\nSoapBox=Low dipole<CR><LF>73!\r\n"
+               "Operators=W3ABC/P\r\nAddress=\r\nAddress_City=\r\n"
+               "Address_St_Prov=\r\nAddress_PostalCode=\r\nAddress_Country=\r\n"
+               "Category=SINGLE-OP\r\nCategory_Overlay=NONE\r\nContest=CQ-WW-160M-SSB\r\n"
+               "Email=\r\nClub=\r\nStart=0\r\nClaimed=24\r\n",
+               "settings after OK");
+
+    // CANCEL abandons the export: no file, no message.
+    DeleteFileA("W3ABC_P.cbr");
+    {
+        Operator op("CQ WW CW/SSB DX Contest ", [](HWND dialog) { Press(dialog, IDCANCEL); });
+        Reset(m, 1);
+        Check(op.Found(), "second header dialog");
+    }
+    Add(m, "DL2XYZ", 1, 1843000, "14", "DL", "EU");
+    {
+        Operator op("Output", [](HWND box) { Press(box, IDOK); });
+        int out = 0;
+        m.result(&out);
+        Check(!op.Found(), "no Output box after CANCEL");
+    }
+    Check(GetFileAttributesA("W3ABC_P.cbr") == INVALID_FILE_ATTRIBUTES, "no file after CANCEL");
+
+    std::printf("report_dialog_wine: %d passed, %d failed\n", g_passed, g_failed);
+    return g_failed == 0 ? 0 : 1;
+}
