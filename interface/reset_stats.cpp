@@ -42,7 +42,8 @@ void ResetStats(const ResetArgs& a) {
     }
 
     // The toggle alternates: a reset that starts the window leaves "1", so
-    // the host's next reset (it often calls twice in a row) only clears it.
+    // the next reset only clears it; a report-mode reset set it above and
+    // so never starts the window.
     g_startToggle = settings.ReadInt("Start");
     if (g_startToggle) {
         settings.WriteText("Start", "0");
