@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <mutex>
-#include <vector>
 
 #include "interface/call_check.h"
 #include "interface/module_state.h"
@@ -182,23 +181,24 @@ Text STATS_API GetResult0(int* out) {
         input.cwContest = g_cwContest;
         input.html = g_versionAnnounced != 0;
         input.reportMode = g_reportMode != 0;
-        std::vector<CInfo> records;
         {
             std::lock_guard<std::mutex> lock(g_storeLock);
             input.badQsoPath = g_badQsoPath;
             Summary summary = ComputeSummary(input, &g_store);
             g_resultText.swap(summary.text);
             g_claimedScore = summary.score;
-            if (g_reportMode) records = g_log;
+            // Every record is exported, scoring or not.
+            if (g_reportMode) {
+                for (const CInfo& r : g_log) {
+                    const char* modeText = r.mode == "CW" ? "CW" : r.mode == "SSB" ? "PH" : "??";
+                    g_cabrilloExport.addQsoLine(r.call, static_cast<int>(r.freqKHz), modeText,
+                                                r.time, r.rstSent, r.exchSent, r.rstRcvd,
+                                                r.exchRcvd, g_cwContest);
+                }
+            }
         }
         ModuleSettings().WriteText("Claimed", std::to_string(g_claimedScore));
         if (g_reportMode) {
-            for (const CInfo& r : records) {
-                const char* modeText = r.mode == "CW" ? "CW" : r.mode == "SSB" ? "PH" : "??";
-                g_cabrilloExport.addQsoLine(r.call, static_cast<int>(r.freqKHz), modeText,
-                                            r.time, r.rstSent, r.exchSent, r.rstRcvd,
-                                            r.exchRcvd, g_cwContest);
-            }
             const std::string message =
                 g_cabrilloExport.writeFile(g_cwContest, g_claimedScore, g_hostVersion);
             ShowInfoMessageBox(message.c_str(), "Output");

@@ -13,6 +13,7 @@ native_only=0
 need=""
 have() { command -v "$1" >/dev/null 2>&1; }
 have cmake || need="$need cmake"
+have make || need="$need make"
 have g++ || need="$need g++"
 [ -f /usr/include/gtest/gtest.h ] || need="$need libgtest-dev"
 # The country file cq160 resolves calls with.

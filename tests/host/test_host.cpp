@@ -11,11 +11,11 @@
 #include <string>
 
 #include "interface/exports.h"
+#include "tools/cq160/module_loader.h"
 
 #if defined(_WIN32)
 #include <windows.h>
 #else
-#include <dlfcn.h>
 #include <sys/stat.h>
 #endif
 
@@ -54,80 +54,49 @@ double OleDate(int y, int m, int d, int hh, int mm) {
     return static_cast<double>(days1970 + 25569) + (hh * 60 + mm) / 1440.0;
 }
 
-using SetVersionFn = decltype(&setVersion);
-
-struct Module {
-    SetVersionFn setVersion = nullptr;
-    decltype(&GetNumberOfSets) getNumberOfSets = nullptr;
-    decltype(&GetExchgCount0) getExchgCount = nullptr;
-    decltype(&GetSetName) getSetName = nullptr;
-    decltype(&SetupSet0) setupSet = nullptr;
-    decltype(&CheckCall0) checkCall = nullptr;
-    decltype(&IsValidExchg0) isValidExchg = nullptr;
-    decltype(&AddData0) addData = nullptr;
-    decltype(&RemoveData0) removeData = nullptr;
-    decltype(&ResetStats0) resetStats = nullptr;
-    decltype(&GetResult0) getResult = nullptr;
-};
+using Module = ModuleApi;
 
 #if defined(_WIN32)
-HMODULE g_module = nullptr;
-void* Symbol(const char* name) { return reinterpret_cast<void*>(GetProcAddress(g_module, name)); }
-bool Open(const char* path) { return (g_module = LoadLibraryA(path)) != nullptr; }
-#else
-void* g_module = nullptr;
-void* Symbol(const char* name) { return dlsym(g_module, name); }
-bool Open(const char* path) { return (g_module = dlopen(path, RTLD_NOW | RTLD_LOCAL)) != nullptr; }
-#endif
-
-template <typename F>
-bool Resolve(F* slot, const char* plain, const char* decorated, const char* decoratedAtl) {
-    void* p = Symbol(plain);
-    if (!p) {
-        std::fprintf(stderr, "test_host: %s not exported\n", plain);
-        return false;
-    }
-#if defined(_WIN32)
-    // The decorated names must lead to the same functions.
-    for (const char* name : {decorated, decoratedAtl}) {
-        if (!name) continue;
-        if (Symbol(name) != p) {
-            std::fprintf(stderr, "test_host: %s missing or not the same as %s\n", name, plain);
-            return false;
+// Every export must also be found under its decorated names, and lead to
+// the same function as the plain name.
+bool CheckDecoratedNames(const char* path, const Module& m) {
+    HMODULE module = GetModuleHandleA(path);
+    struct Name {
+        const char* decorated;
+        const void* plain;
+    } names[] = {
+        {"?setVersion@@YAKPBD@Z", reinterpret_cast<const void*>(m.setVersion)},
+        {"?GetNumberOfSets@@YAHXZ", reinterpret_cast<const void*>(m.getNumberOfSets)},
+        {"?StatsGetExchgCount0@@YAHPBD00@Z", reinterpret_cast<const void*>(m.getExchgCount)},
+        {"?GetSetName@@YAPBDH@Z", reinterpret_cast<const void*>(m.getSetName)},
+        {"?SetupSet0@@YAXXZ", reinterpret_cast<const void*>(m.setupSet)},
+        {"?CheckCallFunc0@@YAHPBDII00000000000HHHNN0000000PAD1@Z",
+         reinterpret_cast<const void*>(m.checkCall)},
+        {"?StatsIsValidExchg0@@YAHPBD000HHH@Z", reinterpret_cast<const void*>(m.isValidExchg)},
+        {"?AddData0@@YAHPBD0PAVCOleDateTime@@111II000000000000000HHHNN00000@Z",
+         reinterpret_cast<const void*>(m.addData)},
+        {"?AddData0@@YAHPBD0PAVCOleDateTime@ATL@@111II000000000000000HHHNN00000@Z",
+         reinterpret_cast<const void*>(m.addData)},
+        {"?RemoveData0@@YAHPBD0PAVCOleDateTime@@111II000000000000000HHHNN00000@Z",
+         reinterpret_cast<const void*>(m.removeData)},
+        {"?RemoveData0@@YAHPBD0PAVCOleDateTime@ATL@@111II000000000000000HHHNN00000@Z",
+         reinterpret_cast<const void*>(m.removeData)},
+        {"?ResetStats0@@YAHPBDH0PAVCOleDateTime@@10000000000HHHNN000@Z",
+         reinterpret_cast<const void*>(m.resetStats)},
+        {"?ResetStats0@@YAHPBDH0PAVCOleDateTime@ATL@@10000000000HHHNN000@Z",
+         reinterpret_cast<const void*>(m.resetStats)},
+        {"?GetResult0@@YAPBDPAH@Z", reinterpret_cast<const void*>(m.getResult)},
+    };
+    bool ok = module != nullptr;
+    for (const Name& n : names) {
+        if (reinterpret_cast<const void*>(GetProcAddress(module, n.decorated)) != n.plain) {
+            std::fprintf(stderr, "test_host: %s missing or not the plain export\n", n.decorated);
+            ok = false;
         }
     }
-#else
-    (void)decorated;
-    (void)decoratedAtl;
-#endif
-    *slot = reinterpret_cast<F>(p);
-    return true;
-}
-
-bool ResolveAll(Module* m) {
-    bool ok = true;
-    ok &= Resolve(&m->setVersion, "setVersion", "?setVersion@@YAKPBD@Z", nullptr);
-    ok &= Resolve(&m->getNumberOfSets, "GetNumberOfSets", "?GetNumberOfSets@@YAHXZ", nullptr);
-    ok &= Resolve(&m->getExchgCount, "GetExchgCount0", "?StatsGetExchgCount0@@YAHPBD00@Z",
-                  nullptr);
-    ok &= Resolve(&m->getSetName, "GetSetName", "?GetSetName@@YAPBDH@Z", nullptr);
-    ok &= Resolve(&m->setupSet, "SetupSet0", "?SetupSet0@@YAXXZ", nullptr);
-    ok &= Resolve(&m->checkCall, "CheckCall0",
-                  "?CheckCallFunc0@@YAHPBDII00000000000HHHNN0000000PAD1@Z", nullptr);
-    ok &= Resolve(&m->isValidExchg, "IsValidExchg0", "?StatsIsValidExchg0@@YAHPBD000HHH@Z",
-                  nullptr);
-    ok &= Resolve(&m->addData, "AddData0",
-                  "?AddData0@@YAHPBD0PAVCOleDateTime@@111II000000000000000HHHNN00000@Z",
-                  "?AddData0@@YAHPBD0PAVCOleDateTime@ATL@@111II000000000000000HHHNN00000@Z");
-    ok &= Resolve(&m->removeData, "RemoveData0",
-                  "?RemoveData0@@YAHPBD0PAVCOleDateTime@@111II000000000000000HHHNN00000@Z",
-                  "?RemoveData0@@YAHPBD0PAVCOleDateTime@ATL@@111II000000000000000HHHNN00000@Z");
-    ok &= Resolve(&m->resetStats, "ResetStats0",
-                  "?ResetStats0@@YAHPBDH0PAVCOleDateTime@@10000000000HHHNN000@Z",
-                  "?ResetStats0@@YAHPBDH0PAVCOleDateTime@ATL@@10000000000HHHNN000@Z");
-    ok &= Resolve(&m->getResult, "GetResult0", "?GetResult0@@YAPBDPAH@Z", nullptr);
     return ok;
 }
+#endif
 
 // One QSO as the host hands it over. status: 0 valid, 1 invalid, 2 null,
 // -1 no date object at all.
@@ -294,12 +263,15 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: test_host MODULE\n");
         return 2;
     }
-    if (!Open(argv[1])) {
-        std::fprintf(stderr, "test_host: cannot load %s\n", argv[1]);
+    Module m;
+    std::string error;
+    if (!LoadModule(argv[1], &m, &error)) {
+        std::fprintf(stderr, "test_host: %s\n", error.c_str());
         return 2;
     }
-    Module m;
-    if (!ResolveAll(&m)) return 1;
+#if defined(_WIN32)
+    if (!CheckDecoratedNames(argv[1], m)) return 1;
+#endif
     g_out = std::fopen("calls.txt", "wb");
     if (!g_out) return 2;
 
@@ -361,7 +333,7 @@ int main(int argc, char** argv) {
     // The final report: the header dialog during the reset (confirmed as
     // shown), the Cabrillo file with the next result.
     {
-        DialogWatcher watcher;
+        [[maybe_unused]] DialogWatcher watcher;
         Reset(m, 1, cwStart, cwEnd);
         for (int i : {0, 1, 2, 3, 4, 5, 11, 16}) {
             Say(std::string("AddData0 ") + kLog[i].call + " -> " +
