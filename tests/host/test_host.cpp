@@ -191,7 +191,8 @@ private:
         DialogWatcher* w = static_cast<DialogWatcher*>(self);
         for (int i = 0; i < 2000 && !w->stop_; ++i) {
             for (const char* caption : {"CQ WW CW/SSB DX Contest ", "Output"}) {
-                if (HWND box = FindWindowA(nullptr, caption)) {
+                HWND box = FindWindowA(nullptr, caption);
+                if (box && IsWindowVisible(box)) {  // shown once initialised
                     char text[200] = "";
                     GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
                     std::printf("test_host: closing \"%s\" %s\n", caption, text);

@@ -69,7 +69,9 @@ private:
     static DWORD WINAPI Run(void* self) {
         Operator* op = static_cast<Operator*>(self);
         for (int i = 0; i < 500; ++i) {  // 5 s at most
-            if (HWND window = FindWindowA(nullptr, op->caption_)) {
+            // A dialog is shown only once WM_INITDIALOG has filled it.
+            HWND window = FindWindowA(nullptr, op->caption_);
+            if (window && IsWindowVisible(window)) {
                 op->found_ = true;
                 op->action_(window);
                 return 0;
