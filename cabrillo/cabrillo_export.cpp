@@ -1,7 +1,6 @@
 #include "cabrillo/cabrillo_export.h"
 
-#include <cstdio>
-
+#include "platform/file_env.h"
 #include "platform/text_file.h"
 #include "scoring/text_util.h"
 
@@ -164,10 +163,8 @@ std::string CabrilloExport::writeFile(int cwContest, int claimedScore,
     qsoLines_.clear();
 
     const std::string name = fileBase_ + ".cbr";
-    bool written = false;
-    if (std::FILE* f = std::fopen(NativePath(name).c_str(), "wb")) {
-        written = std::fwrite(text.data(), 1, text.size(), f) == text.size();
-        written = std::fclose(f) == 0 && written;
-    }
+    // An earlier export of the same call stays whole unless this one is
+    // complete (a full disk must not leave a fragment in its place).
+    const bool written = WriteFileAtomically(NativePath(name), text);
     return (written ? "File produced: " : "File not produced: ") + name;
 }

@@ -28,7 +28,8 @@ public:
 
     // Writes the file and empties the QSO lines. Returns the message for the
     // operator: "File produced: X.cbr", or "File not produced: X.cbr" when
-    // the file could not be written completely.
+    // the file could not be written completely; an earlier X.cbr then stays
+    // as it was.
     std::string writeFile(int cwContest, int claimedScore, const std::string& hostVersion);
 
     const std::string& fileBase() const { return fileBase_; }

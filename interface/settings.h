@@ -16,7 +16,9 @@ public:
     std::string ReadText(const char* key) const;
     // ParseLeadingInt of ReadText: 0 for a missing key or a non-number.
     int ReadInt(const char* key) const;
-    // Failures (missing folder, read-only file) are ignored.
+    // Failures (missing folder, read-only file, full disk) are ignored; the
+    // old value then stays. The value is kept to one line (CR, LF and NUL
+    // dropped). Safe from any thread: writes are serialised below.
     void WriteText(const char* key, const std::string& value) const;
     void WriteInt(const char* key, int value) const;
 

@@ -1,8 +1,7 @@
 #include <dirent.h>
 
-#include <cctype>
-
 #include "platform/text_file.h"
+#include "platform/wildcard.h"
 
 std::string NativePath(const std::string& path) {
     std::string native = path;
@@ -11,30 +10,6 @@ std::string NativePath(const std::string& path) {
     }
     return native;
 }
-
-namespace {
-
-// Windows wildcard match: '*' any run, '?' any one character, letters
-// compared without case. (Windows also matches 8.3 short names, so there
-// "*.ini" can find "x.inix"; long names alone are matched here.)
-bool WildcardMatch(const char* pattern, const char* name) {
-    if (*pattern == '\0') return *name == '\0';
-    if (*pattern == '*') {
-        for (const char* n = name;; ++n) {
-            if (WildcardMatch(pattern + 1, n)) return true;
-            if (*n == '\0') return false;
-        }
-    }
-    if (*name == '\0') return false;
-    if (*pattern != '?' &&
-        std::tolower(static_cast<unsigned char>(*pattern)) !=
-            std::tolower(static_cast<unsigned char>(*name))) {
-        return false;
-    }
-    return WildcardMatch(pattern + 1, name + 1);
-}
-
-}  // namespace
 
 std::vector<std::string> FindFileNames(const std::string& pattern) {
     std::vector<std::string> names;
@@ -49,7 +24,7 @@ std::vector<std::string> FindFileNames(const std::string& pattern) {
     while (dirent* entry = readdir(dir)) {
         std::string name = entry->d_name;
         if (name == "." || name == "..") continue;
-        if (WildcardMatch(mask.c_str(), name.c_str())) names.push_back(name);
+        if (WildcardMatch(mask, name)) names.push_back(name);
     }
     closedir(dir);
     return names;

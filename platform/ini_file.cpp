@@ -18,10 +18,10 @@
 // first section of a name counts, and in it only the first entry of a key.
 // Entries before the first section belong to no section.
 //
-// A write rewrites the whole file in place (no temporary file, so that a
-// read-only file or a missing folder fails the way it does on Windows) and
-// keeps every line other than the one it sets byte for byte, as Windows
-// does; the only change elsewhere is the CR LF that a last line without a
+// A write puts a whole new file in the place of the old one
+// (WriteFileAtomically: a full disk leaves the old file as it was; a
+// read-only file or a missing folder fails as on Windows) and keeps every
+// line other than the one it sets byte for byte, as Windows does; the only change elsewhere is the CR LF that a last line without a
 // line end gets when something is added after it. Wine instead writes every
 // line anew from what it parsed: CR LF line ends, no blanks around names and
 // values, no blank lines.
@@ -31,6 +31,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <vector>
+
+#include "platform/file_env.h"
 
 namespace {
 
@@ -183,14 +185,6 @@ ReadResult ReadWholeFile(const std::string& path, std::string* text) {
     return failed ? ReadResult::kError : ReadResult::kOk;
 }
 
-bool WriteWholeFile(const std::string& path, const std::string& text) {
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f) return false;
-    bool ok = std::fwrite(text.data(), 1, text.size(), f) == text.size();
-    if (std::fclose(f) != 0) ok = false;
-    return ok;
-}
-
 std::string Truncate(const std::string& text, std::size_t bufferSize) {
     return text.size() < bufferSize ? text : text.substr(0, bufferSize - 1);
 }
@@ -254,5 +248,5 @@ bool IniWriteString(const std::string& path, const std::string& section,
         if (!out.empty() && out.back() != '\n') out += "\r\n";
         out += "[" + sectionName + "]\r\n" + keyName + "=" + value + "\r\n";
     }
-    return WriteWholeFile(path, out);
+    return WriteFileAtomically(path, out);
 }

@@ -8,7 +8,7 @@ std::string ProfileReadString(const std::string& path, const std::string& sectio
     return IniReadString(NativePath(path), section, key, defaultValue, bufferSize);
 }
 
-bool ProfileWriteString(const std::string& path, const std::string& section,
-                        const std::string& key, const std::string& value) {
+bool PlatformProfileWrite(const std::string& path, const std::string& section,
+                          const std::string& key, const std::string& value) {
     return IniWriteString(NativePath(path), section, key, value);
 }

@@ -15,8 +15,10 @@ std::string ProfileReadString(const std::string& path, const std::string& sectio
     return std::string(buffer.data(), n);
 }
 
-bool ProfileWriteString(const std::string& path, const std::string& section,
-                        const std::string& key, const std::string& value) {
+// The system writes the file (in place, as Windows keeps its profiles): the
+// whole-file replacement of the other build does not apply here.
+bool PlatformProfileWrite(const std::string& path, const std::string& section,
+                          const std::string& key, const std::string& value) {
     return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(),
                                       path.c_str()) != 0;
 }

@@ -1,5 +1,7 @@
 #include "platform/text_file.h"
 
+#include "platform/file_env.h"
+
 bool ReadTextLines(const std::string& path, std::vector<std::string>* lines) {
     lines->clear();
     std::FILE* f = std::fopen(NativePath(path).c_str(), "rb");
@@ -24,18 +26,12 @@ bool ReadTextLines(const std::string& path, std::vector<std::string>* lines) {
 }
 
 bool WriteTextLines(const std::string& path, const std::vector<std::string>& lines) {
-    std::FILE* f = std::fopen(NativePath(path).c_str(), "wb");
-    if (!f) return false;
-    bool ok = true;
+    std::string bytes;
     for (const std::string& line : lines) {
-        if (std::fwrite(line.data(), 1, line.size(), f) != line.size() ||
-            std::fwrite("\r\n", 1, 2, f) != 2) {
-            ok = false;
-            break;
-        }
+        bytes += line;
+        bytes += "\r\n";
     }
-    if (std::fclose(f) != 0) ok = false;
-    return ok;
+    return WriteFileAtomically(NativePath(path), bytes);
 }
 
 AppendFile::AppendFile(const std::string& path) {

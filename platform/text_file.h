@@ -17,8 +17,8 @@
 // opened.
 bool ReadTextLines(const std::string& path, std::vector<std::string>* lines);
 
-// Creates or truncates the file and writes each line followed by CR LF.
-// Returns false when the file could not be created or fully written.
+// Writes the file anew, each line followed by CR LF, whole or not at all
+// (WriteFileAtomically): on false the old file is as it was.
 bool WriteTextLines(const std::string& path, const std::vector<std::string>& lines);
 
 // A file opened for appending (created when absent), written line by line

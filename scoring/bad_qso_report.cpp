@@ -1,5 +1,6 @@
 #include "scoring/bad_qso_report.h"
 
+#include <cstdio>
 #include <vector>
 
 #include "platform/text_file.h"
@@ -38,7 +39,12 @@ std::string ReportLineFields(const QsoInput& q) {
 
 void CreateReport(const std::string& path, const std::string& header) {
     if (path.empty()) return;
-    WriteTextLines(path, {header});
+    if (WriteTextLines(path, {header})) return;
+    // A fresh run must not go on counting the lines of the last one: when
+    // the file cannot be replaced (a full disk), emptying it in place frees
+    // its space, and the header may fit then.
+    if (std::FILE* f = std::fopen(NativePath(path).c_str(), "wb")) std::fclose(f);
+    AppendFile(path).WriteLine(header);
 }
 
 void RewriteReportWithout(const std::string& path, const std::string& header,

@@ -31,13 +31,15 @@ std::string RemoveReportHeader(bool cwContest);
 // without the trailing message.
 std::string ReportLineFields(const QsoInput& qso);
 
-// Creates or truncates the report and writes its header. Best effort.
+// Creates the report anew with its header. Best effort: when the file
+// cannot be replaced whole it is emptied in place.
 void CreateReport(const std::string& path, const std::string& header);
 
 // Rewrites the report with a new header, dropping the old header and every
 // line of the QSO whose fields are given: a line is dropped when it begins
 // with exactly those fields followed by a blank. A report that cannot be
-// read leaves only the header.
+// read leaves only the header. Whole or not at all: when the new report
+// cannot be written the old one stays as it was.
 void RewriteReportWithout(const std::string& path, const std::string& header,
                           const std::string& qsoFields);
 
