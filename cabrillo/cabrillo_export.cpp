@@ -6,6 +6,10 @@
 
 namespace {
 
+// The weekend's name in the sponsor's list of Cabrillo contest names, as a
+// submitted log must give it.
+std::string ContestName(int cwContest) { return cwContest ? "CQ-160-CW" : "CQ-160-SSB"; }
+
 std::string Padded(const std::string& text, std::size_t width, bool left) {
     if (text.size() >= width) return text;
     const std::string fill(width - text.size(), ' ');
@@ -86,7 +90,7 @@ int CabrilloExport::beginExport(const std::string& ownCall, const COleDateTime& 
     h.soapBox = DecodeSoapBox(h.soapBox);
     h.claimed = settings.ReadText("Claimed");
 
-    h.contest = cwContest ? "CQ-WW-160M-CW" : "CQ-WW-160M-SSB";
+    h.contest = ContestName(cwContest);
     h.categoryOperator = "SINGLE-OP";
     h.categoryOverlay = "NONE";
     h.categoryMode = cwContest ? "CW" : "SSB";
@@ -137,7 +141,7 @@ std::string CabrilloExport::writeFile(int cwContest, int claimedScore,
         text += "\r\n";
     };
     tag("CALLSIGN: ", h.ownCall);
-    text += cwContest ? "CONTEST: CQ-WW-160M-CW\r\n" : "CONTEST: CQ-WW-160M-SSB\r\n";
+    tag("CONTEST: ", ContestName(cwContest));
     tag("CATEGORY-OPERATOR: ", h.categoryOperator);
     tag("CATEGORY-ASSISTED: ", h.categoryAssisted);
     tag("CATEGORY-BAND: ", h.categoryBand);

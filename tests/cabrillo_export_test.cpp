@@ -37,7 +37,7 @@ TEST_F(CabrilloTest, SsbFileOfAPortableCallWithATwoLineSoapBox) {
     EXPECT_EQ(ReadAll("DL1ABC_P.cbr"),
               "START-OF-LOG: 3.0\r\n"
               "CALLSIGN: DL1ABC/P\r\n"
-              "CONTEST: CQ-WW-160M-SSB\r\n"
+              "CONTEST: CQ-160-SSB\r\n"
               "CATEGORY-OPERATOR: SINGLE-OP\r\n"
               "CATEGORY-ASSISTED: NON-ASSISTED\r\n"
               "CATEGORY-BAND: 160M\r\n"
@@ -67,7 +67,7 @@ TEST_F(CabrilloTest, SsbFileOfAPortableCallWithATwoLineSoapBox) {
     EXPECT_EQ(settings_.ReadText("Operators"), "DL1ABC/P");
     EXPECT_EQ(settings_.ReadText("Category"), "SINGLE-OP");
     EXPECT_EQ(settings_.ReadText("Category_Overlay"), "NONE");
-    EXPECT_EQ(settings_.ReadText("Contest"), "CQ-WW-160M-SSB");
+    EXPECT_EQ(settings_.ReadText("Contest"), "CQ-160-SSB");
     EXPECT_EQ(settings_.ReadText("Claimed"), "999");  // only the summary writes it
 }
 
@@ -85,6 +85,24 @@ TEST_F(CabrilloTest, EachExportWritesTheLinesOnceAndAnEmptySoapBoxStays) {
     EXPECT_EQ(export_.lineCount(), 0u);
     export_.writeFile(1, 0, "Harlo");
     EXPECT_EQ(ReadAll("TAVU.cbr").find("QSO:"), std::string::npos);
+}
+
+// The sponsor's robot knows the contest by the names of the published
+// Cabrillo contest list only.
+TEST_F(CabrilloTest, ContestLineAndDefaultUseThePublishedNames) {
+    const struct {
+        int cw;
+        const char* name;
+    } cases[] = {{1, "CQ-160-CW"}, {0, "CQ-160-SSB"}};
+    for (const auto& c : cases) {
+        ASSERT_EQ(export_.beginExport("K1ABC", kStart, kEnd, settings_, c.cw), 1);
+        EXPECT_EQ(export_.header().contest, c.name);
+        EXPECT_EQ(settings_.ReadText("Contest"), c.name);
+        export_.writeFile(c.cw, 0, "2.21");
+        const std::string head = std::string("START-OF-LOG: 3.0\r\nCALLSIGN: K1ABC\r\nCONTEST: ") +
+                                 c.name + "\r\nCATEGORY-OPERATOR: ";
+        EXPECT_EQ(ReadAll("K1ABC.cbr").substr(0, head.size()), head);
+    }
 }
 
 TEST_F(CabrilloTest, AFileThatCannotBeWrittenIsNotAnnouncedAsProduced) {

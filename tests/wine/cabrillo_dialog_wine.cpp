@@ -102,7 +102,7 @@ CabrilloHeader Prefilled() {
     h.claimed = "123456";
     h.club = "Yankee Clipper Contest Club";
     h.categoryOperator = "";  // selects the first item
-    h.contest = "CQ-WW-160M-CW";
+    h.contest = "CQ-160-CW";
     h.email = "k1abc@example.com";
     h.name = "Pat Doe";
     h.operators = "K1ABC K1XYZ";

@@ -169,7 +169,7 @@ int main(int argc, char** argv) {
         Check(op.Found(), "ResetStats0 in report mode shows the header dialog");
         CheckEqual(name, "Old Name", "NAME prefilled from the settings");
         CheckEqual(soapBox, "one\r\ntwo", "SOAPBOX decoded for the dialog");
-        CheckEqual(contest, "CQ-WW-160M-SSB", "CONTEST default");
+        CheckEqual(contest, "CQ-160-SSB", "CONTEST default");
         CheckEqual(mode, "SSB", "CATEGORY-MODE default");
     }
     Add(m, "DL2XYZ", 1, 1843000, "14", "DL", "EU");
@@ -186,7 +186,7 @@ int main(int argc, char** argv) {
         CheckEqual(message, "File produced: W3ABC_P.cbr", "Output message");
     }
     CheckEqual(ReadAll("W3ABC_P.cbr"),
-               "START-OF-LOG: 3.0\r\nCALLSIGN: W3ABC\r\nCONTEST: CQ-WW-160M-SSB\r\n"
+               "START-OF-LOG: 3.0\r\nCALLSIGN: W3ABC\r\nCONTEST: CQ-160-SSB\r\n"
                "CATEGORY-OPERATOR: SINGLE-OP\r\nCATEGORY-ASSISTED: NON-ASSISTED\r\n"
                "CATEGORY-BAND: 160M\r\nCATEGORY-MODE: SSB\r\nCATEGORY-POWER: LOW\r\n"
                "CATEGORY-STATION: FIXED\r\nCATEGORY-TRANSMITTER: ONE\r\nCLAIMED-SCORE: 24\r\n"
@@ -202,7 +202,7 @@ int main(int argc, char** argv) {
                "[Settings]\r\nMode=0\r\nName=Pat Doe\r\nSoapBox=Low dipole<CR><LF>73!\r\n"
                "Operators=W3ABC/P\r\nAddress=\r\nAddress_City=\r\n"
                "Address_St_Prov=\r\nAddress_PostalCode=\r\nAddress_Country=\r\n"
-               "Category=SINGLE-OP\r\nCategory_Overlay=NONE\r\nContest=CQ-WW-160M-SSB\r\n"
+               "Category=SINGLE-OP\r\nCategory_Overlay=NONE\r\nContest=CQ-160-SSB\r\n"
                "Email=\r\nClub=\r\nStart=0\r\nClaimed=24\r\n",
                "settings after OK");
 
