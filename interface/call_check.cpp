@@ -3,6 +3,30 @@
 #include "scoring/contest_rules.h"
 #include "scoring/text_util.h"
 
+namespace {
+
+bool IsDupe(const CallEntry& e, const LogStore& log) {
+    for (const CInfo& r : log) {
+        if (r.call == e.call && r.band == e.band) return true;
+    }
+    return false;
+}
+
+// A ship is never a multiplier, and needs no country to be judged: even
+// when the host resolved none, a repeat is a dupe. It sends a CQ zone; the
+// host's zone comes from the call's home part, so it is only a guess.
+int CheckMaritimeMobile(const CallEntry& e, const LogStore& log, std::string* hint,
+                        bool* hintSet) {
+    if (IsDupe(e, log)) return kDupe;
+    if (e.zone > 0) {
+        *hint = std::to_string(e.zone) + "?";
+        *hintSet = true;
+    }
+    return kNotNewMultiplier;
+}
+
+}  // namespace
+
 int CheckCall(const CallEntry& e, const LogStore& log, const std::string& hostVersion,
               int cwContest, std::string* hint, bool* hintSet) {
     *hintSet = false;
@@ -12,10 +36,9 @@ int CheckCall(const CallEntry& e, const LogStore& log, const std::string& hostVe
         if (!BandRules().contains(e.band)) return kRefused;
         if (e.mode != (cwContest ? "CW" : "SSB")) return kRefused;
     }
+    if (IsMaritimeMobile(e.call)) return CheckMaritimeMobile(e, log, hint, hintSet);
     if (e.countryPrefix.empty()) return kNotNewMultiplier;
-    for (const CInfo& r : log) {
-        if (r.call == e.call && r.band == e.band) return kDupe;
-    }
+    if (IsDupe(e, log)) return kDupe;
     int verdict = kNewMultiplier;
     for (const CInfo& r : log) {
         if (r.band == e.band && r.country == e.countryPrefix) {

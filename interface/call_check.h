@@ -21,8 +21,9 @@ struct CallEntry {
 };
 
 // Returns the verdict; *hint receives the zone hint when the verdict comes
-// from the multiplier test (1 or 2 after the dupe test) and is left alone
-// otherwise.
+// from the multiplier test (1 or 2 after the dupe test), or for a maritime
+// mobile call that is no dupe (always 1, hint "zone?" when the host gave a
+// zone), and is left alone otherwise.
 int CheckCall(const CallEntry& entry, const LogStore& log, const std::string& hostVersion,
               int cwContest, std::string* hint, bool* hintSet);
 

@@ -53,3 +53,17 @@ int isStateProv(const std::string& text) {
     }
     return 0;
 }
+
+bool IsMaritimeMobile(const std::string& call) {
+    const std::string text = UpperTrimmed(call);
+    return text.size() > 3 && text.compare(text.size() - 3, 3, "/MM") == 0;
+}
+
+bool UsesOwnDetailedPrefix(const std::string& prefix) {
+    static const char* const kOwnCountries[] = {"Z6",  "TA1",  "4U1",  "IT9", "IG9",
+                                                "GM/s", "JW/b", "4U1V", nullptr};
+    for (const char* const* entry = kOwnCountries; *entry; ++entry) {
+        if (prefix == *entry) return true;
+    }
+    return false;
+}

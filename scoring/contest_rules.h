@@ -30,4 +30,17 @@ extern const char* const g_stateProvTable[];
 // 1 when text equals an entry of g_stateProvTable exactly, else 0.
 int isStateProv(const std::string& text);
 
+// True for a maritime mobile call (ending in "/MM", letter case ignored,
+// blanks around the call ignored). Such a QSO scores 5 points wherever the
+// ship's operator is licensed, is never a country multiplier and sends a CQ
+// zone, not a state or province.
+bool IsMaritimeMobile(const std::string& call);
+
+// True for the detailed prefixes of the entities that count as countries of
+// their own although the host files them under a parent country prefix:
+// Kosovo, European Turkey, the ITU in Geneva, Sicily, and the WAE-only
+// African Italy, Shetland, Bear Island and the Vienna International Centre.
+// Exact comparison, as the host's country file spells them ("GM/s").
+bool UsesOwnDetailedPrefix(const std::string& detailedPrefix);
+
 #endif  // STATS_SCORING_CONTEST_RULES_H_

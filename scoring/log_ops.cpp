@@ -9,10 +9,20 @@
 
 namespace {
 
-bool UsesOwnDetailedPrefix(const std::string& prefix) {
-    // Entities that the host files under a parent prefix but that count on
-    // their own here: Kosovo, European Turkey, the UN in Geneva, Sicily.
-    return prefix == "Z6" || prefix == "TA1" || prefix == "4U1" || prefix == "IT9";
+// A Labrador call: VO2 itself, or VO2 as the location part of a two-part
+// call (K1ABC/VO2, VO2/K1ABC). Newfoundland and Labrador send the one
+// postal code "NL" today, but count as two multipliers in this contest.
+bool IsLabradorCall(const std::string& call) {
+    const std::string text = UpperTrimmed(call);
+    if (text.compare(0, 3, "VO2") == 0) return true;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        std::size_t slash = text.find('/', start);
+        if (slash == std::string::npos) slash = text.size();
+        if (text.compare(start, slash - start, "VO2") == 0) return true;
+        start = slash + 1;
+    }
+    return false;
 }
 
 bool SameTime(const COleDateTime& a, const COleDateTime& b) {
@@ -33,9 +43,17 @@ bool SendsStateProv(const std::string& countryPrefix) {
     return countryPrefix == "K" || countryPrefix == "VE";
 }
 
-std::string NormalisedStateProv(const std::string& exchRcvd) {
-    std::string text = UpperTrimmed(exchRcvd);
-    return text == "PE" ? "PEI" : text;
+bool LooksUpStateProv(const QsoInput& qso) {
+    return SendsStateProv(qso.countryPrefix) && !IsMaritimeMobile(qso.call);
+}
+
+std::string NormalisedStateProv(const std::string& exchRcvd, const std::string& call) {
+    const std::string text = UpperTrimmed(exchRcvd);
+    // Today's postal codes stand for the contest's abbreviations.
+    if (text == "PE") return "PEI";
+    if (text == "NT") return "NWT";
+    if (text == "NL") return IsLabradorCall(call) ? "LB" : "NF";
+    return text;
 }
 
 CInfo RecordFromInput(const QsoInput& qso) {
@@ -51,6 +69,10 @@ CInfo RecordFromInput(const QsoInput& qso) {
     r.exchSent = qso.exchSent;
     r.zone = ParseLeadingInt(qso.exchRcvd);
     r.country = UsesOwnDetailedPrefix(qso.detailedPrefix) ? qso.detailedPrefix : qso.countryPrefix;
+    // A ship is in no country: whatever the host resolved from the call's
+    // home part, the QSO must not count, mark or match as that country (in
+    // the results, the call check and the windows alike).
+    if (IsMaritimeMobile(qso.call)) r.country.clear();
     r.freqKHz = qso.freqHz / 1000;
     return r;
 }
@@ -76,10 +98,11 @@ int AddQso(const QsoInput& qso, const RunContext& run, ContestStore* store) {
         store->bandsWorked.end()) {
         store->bandsWorked.push_back(qso.band);
     }
-    if (SendsStateProv(qso.countryPrefix)) {
+    if (LooksUpStateProv(qso)) {
         const std::string entered = UpperTrimmed(qso.exchRcvd);
-        if (isStateProv(entered)) {
-            record.stateProv = NormalisedStateProv(qso.exchRcvd);
+        const std::string stateProv = NormalisedStateProv(qso.exchRcvd, qso.call);
+        if (isStateProv(stateProv)) {
+            record.stateProv = stateProv;
         } else {
             record.excluded = 1;
             record.errorFlag = 1;
@@ -107,8 +130,9 @@ int RemoveQso(const QsoInput& qso, const RunContext& run, ContestStore* store) {
             SameTime(it->time, local.time)) {
             const int slot = BandSlot(local.band);
             EraseFirst(&store->bandZones[slot], static_cast<unsigned>(local.zone));
-            if (SendsStateProv(qso.countryPrefix))
-                EraseFirst(&store->bandStateProvs[slot], NormalisedStateProv(qso.exchRcvd));
+            if (LooksUpStateProv(qso))
+                EraseFirst(&store->bandStateProvs[slot],
+                           NormalisedStateProv(qso.exchRcvd, qso.call));
             log.erase(it);
             break;
         }

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "scoring/bad_qso_report.h"
+#include "scoring/contest_rules.h"
 #include "scoring/text_util.h"
 
 namespace {
@@ -70,6 +71,14 @@ bool CountsAsCountry(const std::string& country) {
     return !country.empty() && country != "K" && country != "VE";
 }
 
+// 2 with the own country, 5 with another country of the own continent, 10
+// otherwise; a maritime mobile station is 5 wherever it comes from.
+int QsoPoints(const CInfo& r, const std::string& ownCountry, const std::string& ownContinent) {
+    if (IsMaritimeMobile(r.call)) return 5;
+    if (r.country == ownCountry) return 2;
+    return r.continent == ownContinent ? 5 : 10;
+}
+
 }  // namespace
 
 void SortBands(StringArray* bands) {
@@ -132,7 +141,7 @@ Summary ComputeSummary(const SummaryInput& in, ContestStore* store) {
             totalDupes += r.dupeFlag;
             if (r.excluded) continue;
             ++qsos;
-            const int p = r.country == in.ownCountry ? 2 : r.continent == in.ownContinent ? 5 : 10;
+            const int p = QsoPoints(r, in.ownCountry, in.ownContinent);
             points += p;
             if (band == referenceBand) {
                 lastPoints = p;

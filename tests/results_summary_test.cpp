@@ -71,16 +71,16 @@ TEST_F(SummaryTest, PointsMultipliersAndTheWholeText) {
     CInfo dupe = Record("OK1AA", "OK", "EU", kRef);
     dupe.dupeFlag = dupe.excluded = 1;
     Add(dupe);
-    Add(Record("R1ANF/MM", "", "", kRef - 5 * kMinute));     // 10, no multiplier
+    Add(Record("R1ANF/MM", "", "", kRef - 5 * kMinute));     // 5, no multiplier
     CInfo noCall = Record("", "JA", "AS", kRef);
     noCall.dupeFlag = 1;
     Add(noCall);
     EXPECT_EQ(Text(), std::string(kHeader) +
-                          "160m\t 7\t 49\t 2\t 2\r\n"
-                          "Total\t 7\t 49\t 2\t 2\r\nDupe\t 1\r\nBad QSO\t 0\r\n"
+                          "160m\t 7\t 44\t 2\t 2\r\n"
+                          "Total\t 7\t 44\t 2\t 2\r\nDupe\t 1\r\nBad QSO\t 0\r\n"
                           "\r\nHourly (10min) QSO rate:     6 (12) QSOs/hour\r\n"
-                          "Hourly (10min) pts rate:    47 (120) points/hour\r\n\r\n"
-                          "Last QSO: 10 points\r\nScore: 49*(2+2) = 196\r\n");
+                          "Hourly (10min) pts rate:    42 (90) points/hour\r\n\r\n"
+                          "Last QSO: 5 points\r\nScore: 44*(2+2) = 176\r\n");
     // The windows still see W and VE as worked.
     EXPECT_EQ(store_.bandCountries[0], (StringArray{"DL", "OK", "K", "VE", ""}));
     EXPECT_EQ(store_.bandStateProvs[0], (StringArray{"MA", "ON"}));

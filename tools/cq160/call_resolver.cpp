@@ -35,7 +35,8 @@ struct OwnCountry {
     const char* detailed;
 };
 const OwnCountry kOwnCountries[] = {
-    {"IT9", "IT9"}, {"TA1", "TA1"}, {"Z6", "Z6"}, {"4U1I", "4U1"},
+    {"IT9", "IT9"}, {"TA1", "TA1"},   {"Z6", "Z6"},     {"4U1I", "4U1"},
+    {"IG9", "IG9"}, {"GM/S", "GM/s"}, {"JW/B", "JW/b"}, {"4U1V", "4U1V"},
 };
 
 CallLocation FromEntry(const CountryFile& cty, const CtyPrefix& entry) {
@@ -124,6 +125,13 @@ CallLocation TwoParts(const CountryFile& cty, const std::string& first,
 }
 
 }  // namespace
+
+std::string ModuleCountry(const CallLocation& where) {
+    for (const OwnCountry& own : kOwnCountries) {
+        if (where.detailedPrefix == own.detailed) return where.detailedPrefix;
+    }
+    return where.countryPrefix;
+}
 
 std::string WaeParentPrefix(const CountryFile& cty, const CtyEntity& wae) {
     const std::string primary = UpperAscii(wae.primaryPrefix);

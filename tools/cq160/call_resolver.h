@@ -10,9 +10,11 @@
 // The prefixes come out as the host hands them to the module: the country
 // prefix is the DXCC entity's primary prefix (a WAE-only entity gives the
 // DXCC entity it lies in), the detailed prefix is the matched entry's own.
-// Sicily, European Turkey, Kosovo and the ITU in Geneva count as countries
-// of their own in the module, which knows them by the detailed prefixes
-// "IT9", "TA1", "Z6" and "4U1"; those four always get exactly these.
+// The module counts some entities as countries of their own and knows them
+// by their detailed prefix: Sicily "IT9", African Italy "IG9", European
+// Turkey "TA1", Kosovo "Z6", the ITU in Geneva "4U1", Shetland "GM/s", Bear
+// Island "JW/b" and the Vienna International Centre "4U1V"; calls of those
+// entities always get exactly these (an IH9 call gets "IG9").
 #ifndef CQ160_CALL_RESOLVER_H_
 #define CQ160_CALL_RESOLVER_H_
 
@@ -31,6 +33,11 @@ struct CallLocation {
 };
 
 CallLocation ResolveCall(const CountryFile& cty, const std::string& call);
+
+// The country the module stores a QSO with this station under: the
+// detailed prefix for the entities it counts on their own (above), else the
+// country prefix.
+std::string ModuleCountry(const CallLocation& where);
 
 // The DXCC entity a WAE-only entity lies in, by primary prefix ("IT9" ->
 // "I"); empty when not known.

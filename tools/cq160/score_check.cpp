@@ -19,18 +19,26 @@ bool SendsStateOrProvince(const CallLocation& where) {
     return where.countryPrefix == "K" || where.countryPrefix == "VE";
 }
 
-// The country a QSO counts for.
-std::string CountingCountry(const CallLocation& where) {
-    const std::string& d = where.detailedPrefix;
-    if (d == "IT9" || d == "TA1" || d == "Z6" || d == "4U1") return d;
-    return where.countryPrefix;
+bool IsMaritimeMobileCall(const std::string& call) {
+    const std::string text = UpperAscii(TrimBlanks(call));
+    return text.size() > 3 && text.compare(text.size() - 3, 3, "/MM") == 0;
+}
+
+bool IsLabrador(const std::string& call) {
+    const std::string text = UpperAscii(TrimBlanks(call));
+    if (text.compare(0, 3, "VO2") == 0) return true;
+    return text.find("/VO2/") != std::string::npos ||
+           (text.size() > 4 && text.compare(text.size() - 4, 4, "/VO2") == 0);
 }
 
 }  // namespace
 
-std::string StateOrProvince(const std::string& exchange) {
+std::string StateOrProvince(const std::string& exchange, const std::string& call) {
     std::string text = UpperAscii(TrimBlanks(exchange));
+    // The postal codes sent today for the contest's abbreviations.
     if (text == "PE") text = "PEI";
+    if (text == "NT") text = "NWT";
+    if (text == "NL") text = IsLabrador(call) ? "LB" : "NF";
     for (const char* entry : kStatesProvinces) {
         if (text == entry) return text;
     }
@@ -40,7 +48,7 @@ std::string StateOrProvince(const std::string& exchange) {
 ScoreCount CountScore(const std::vector<LogQso>& qsos, const std::vector<CallLocation>& where,
                       const OwnStation& own, bool cwWeekend) {
     ScoreCount count;
-    const std::string ownCountry = CountingCountry(own.where);
+    const std::string ownCountry = ModuleCountry(own.where);
     std::set<std::string> worked;  // call + band of every QSO kept in the log
     std::set<std::string> countries, statesProvinces;
     for (std::size_t i = 0; i < qsos.size(); ++i) {
@@ -52,9 +60,10 @@ ScoreCount CountScore(const std::vector<LogQso>& qsos, const std::vector<CallLoc
             continue;
         }
         const bool repeat = !worked.insert(q.call + " " + q.band).second;
+        const bool maritime = IsMaritimeMobileCall(q.call);
         std::string stateProvince;
-        if (SendsStateOrProvince(w)) {
-            stateProvince = StateOrProvince(q.exchRcvd);
+        if (SendsStateOrProvince(w) && !maritime) {
+            stateProvince = StateOrProvince(q.exchRcvd, q.call);
             if (stateProvince.empty()) {
                 ++count.badStates;
                 continue;
@@ -65,8 +74,10 @@ ScoreCount CountScore(const std::vector<LogQso>& qsos, const std::vector<CallLoc
             continue;
         }
         ++count.valid;
-        const std::string country = CountingCountry(w);
-        if (!country.empty() && country == ownCountry) {
+        const std::string country = maritime ? std::string() : ModuleCountry(w);
+        if (maritime) {
+            count.points += 5;
+        } else if (!country.empty() && country == ownCountry) {
             count.points += 2;
         } else if (!w.continent.empty() && w.continent == own.where.continent) {
             count.points += 5;

@@ -6,11 +6,14 @@
 //     contiguous states, DC or a Canadian province scores nothing (Alaska
 //     and Hawaii are countries here, not states);
 //   - a QSO scores 2 points with the own country, 5 with another country of
-//     the own continent, 10 otherwise;
-//   - multipliers are the countries worked (DXCC entities, with Sicily,
-//     European Turkey, Kosovo and the ITU in Geneva counting on their own)
-//     and the US states and Canadian provinces worked; US and Canadian
-//     stations count only through their state or province;
+//     the own continent, 10 otherwise; a maritime mobile station (/MM)
+//     scores 5, is no multiplier and sends no state or province;
+//   - multipliers are the countries worked (DXCC entities, with the WAE
+//     entities the module counts on their own: Sicily, African Italy,
+//     European Turkey, Kosovo, the ITU in Geneva, Shetland, Bear Island and
+//     the Vienna International Centre) and the US states and Canadian
+//     provinces worked; US and Canadian stations count only through their
+//     state or province;
 //   - the score is the points times the multipliers.
 #ifndef CQ160_SCORE_CHECK_H_
 #define CQ160_SCORE_CHECK_H_
@@ -36,8 +39,9 @@ struct ScoreCount {
 ScoreCount CountScore(const std::vector<LogQso>& qsos, const std::vector<CallLocation>& where,
                       const OwnStation& own, bool cwWeekend);
 
-// The exchange of a US or Canadian station as a multiplier ("PE" is
-// "PEI"), or empty when it is not an acceptable state or province.
-std::string StateOrProvince(const std::string& exchange);
+// The exchange of a US or Canadian station (call) as a multiplier ("PE" is
+// "PEI", "NT" is "NWT", "NL" is "LB" from a VO2 call and "NF" from any
+// other), or empty when it is not an acceptable state or province.
+std::string StateOrProvince(const std::string& exchange, const std::string& call);
 
 #endif  // CQ160_SCORE_CHECK_H_

@@ -65,9 +65,29 @@ TEST_F(CallResolverTest, EntitiesTheModuleCountsOnTheirOwn) {
         {"4U1ITU", "4U1I", "4U1", "EU", 14},
         {"4U2ABC", "I", "4U", "EU", 15},    // plain 4U prefixes are Italy's in the file
         {"GM3ZZZ", "GM", "GM/s", "EU", 14}, // WAE-only entity by exact call
+        {"IG9ABC", "I", "IG9", "AF", 33},   // African Italy
+        {"IH9ABC", "I", "IG9", "AF", 33},   // its other prefix is "IG9" to the module
+        {"JW0BEA", "JW", "JW/b", "EU", 40}, // Bear Island
+        {"JW5ABC", "JW", "JW", "EU", 40},
+        {"4U1VIC", "OE", "4U1V", "EU", 15}, // Vienna International Centre
         {"Z67AB", "Z6", "Z67", "EU", 15},   // WAE-only without a table entry: the DXCC around it
     };
     Check(cases, sizeof cases / sizeof cases[0]);
+}
+
+// The country CheckCall0 is handed must be the one the module stores the
+// QSO under, or the new-multiplier verdict compares different things.
+TEST_F(CallResolverTest, ModuleCountryIsTheDetailedPrefixOfOwnEntities) {
+    const struct {
+        const char* call;
+        const char* country;
+    } cases[] = {
+        {"IT9ABC", "IT9"}, {"IW9ABC", "IT9"}, {"IH9ABC", "IG9"}, {"TA1ABC", "TA1"},
+        {"Z61AB", "Z6"},   {"4U1ITU", "4U1"}, {"4U1VIC", "4U1V"}, {"GM3ZZZ", "GM/s"},
+        {"JW0BEA", "JW/b"}, {"I2ABC", "I"},   {"TA2ABC", "TA"},  {"4U2ABC", "I"},
+        {"Z67AB", "Z6"},   {"W6XYZ", "K"},    {"K1ABC/MM", ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ModuleCountry(ResolveCall(cty_, c.call)), c.country) << c.call;
 }
 
 TEST_F(CallResolverTest, PortableAndForeignPrefixCalls) {

@@ -19,7 +19,7 @@ protected:
 };
 
 TEST_F(CountryFileTest, ReadsEntityHeaders) {
-    ASSERT_EQ(cty_.entities().size(), 21u);
+    ASSERT_EQ(cty_.entities().size(), 27u);
     const CtyEntity& us = cty_.entity(cty_.FindEntityIndex("k"));
     EXPECT_EQ(us.name, "United States of America");
     EXPECT_EQ(us.cqZone, 5);

@@ -77,22 +77,49 @@ TEST_F(ScoreCheckTest, WhatScoresNothing) {
 TEST_F(ScoreCheckTest, EntitiesCountedOnTheirOwn) {
     Add("I2AA", "15", Where("I", "I", "EU"));
     Add("IT9AA", "15", Where("I", "IT9", "EU"));
+    Add("IH9AA", "33", Where("I", "IG9", "AF"));       // African Italy
     Add("TA1AA", "20", Where("TA", "TA1", "EU"));
     Add("TA2AA", "20", Where("TA", "TA", "AS"));
     Add("Z61AA", "15", Where("Z6", "Z6", "EU"));
     Add("4U1ITU", "14", Where("4U1I", "4U1", "EU"));
-    Add("GM3ZZZ", "14", Where("GM", "GM/s", "EU"));  // Shetland counts as Scotland
+    Add("4U1VIC", "15", Where("OE", "4U1V", "EU"));
+    Add("GM3ZZZ", "14", Where("GM", "GM/s", "EU"));    // Shetland
     Add("GM3AA", "14", Where("GM", "GM", "EU"));
-    EXPECT_EQ(Count().countries, 7);
+    Add("JW0BEA", "40", Where("JW", "JW/b", "EU"));    // Bear Island
+    Add("JW5AA", "40", Where("JW", "JW", "EU"));
+    Add("GM3BB", "14", Where("GM", "GM/S", "EU"));     // not the file's spelling: Scotland
+    EXPECT_EQ(Count().countries, 12);
 }
 
-TEST(StateOrProvince, Normalises) {
-    EXPECT_EQ(StateOrProvince(" ma "), "MA");
-    EXPECT_EQ(StateOrProvince("PE"), "PEI");
-    EXPECT_EQ(StateOrProvince("NWT"), "NWT");
-    EXPECT_EQ(StateOrProvince("AK"), "");
-    EXPECT_EQ(StateOrProvince("HI"), "");
-    EXPECT_EQ(StateOrProvince("14"), "");
+TEST_F(ScoreCheckTest, MaritimeMobileScoresFiveAndIsNoMultiplier) {
+    Add("DL2AA/MM", "14", Where("DL", "DL", "EU"));    // own country: still 5
+    Add("JA1AA/MM", "25", Where("JA", "JA", "AS"));    // another continent: 5
+    Add("K1AA/MM", "05", Where("K", "K", "NA"));       // no state wanted from a ship
+    Add("R1ANF/mm", "16", Where("", "", ""));          // unresolved, lower case
+    Add("R1ANF/mm", "16", Where("", "", ""));          // a dupe all the same
+    const ScoreCount c = Count();
+    EXPECT_EQ(c.valid, 4);
+    EXPECT_EQ(c.dupes, 1);
+    EXPECT_EQ(c.badStates, 0);
+    EXPECT_EQ(c.points, 20);
+    EXPECT_EQ(c.countries + c.statesProvinces, 0);
+}
+
+TEST(StateOrProvince, NormalisesTodaysPostalCodes) {
+    struct Case {
+        const char* exchange;
+        const char* call;
+        const char* stateProv;
+    } cases[] = {
+        {" ma ", "W1AA", "MA"},    {"PE", "VY2AA", "PEI"},   {"NWT", "VE8AA", "NWT"},
+        {"NT", "VE8AA", "NWT"},    {" NT ", "VE8AA", "NWT"}, {"NL", "VO1AA", "NF"},
+        {"nl", "VO1AA", "NF"},     {"NL", "VO2AA", "LB"},    {"NL", "VO2AA/P", "LB"},
+        {"NL", "K1AA/VO2", "LB"},  {"NL", "VE3AA", "NF"},    {"NF", "VO2AA", "NF"},
+        {"AK", "KL7AA", ""},       {"HI", "KH6AA", ""},      {"14", "W1AA", ""},
+        {"N L", "VO1AA", ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(StateOrProvince(c.exchange, c.call), c.stateProv) << c.exchange << " " << c.call;
 }
 
 }  // namespace

@@ -1,0 +1,221 @@
+// The contest's scoring rules as the host meets them, through the exports:
+// maritime mobile stations, the WAE entities that count on their own, and
+// today's Canadian postal codes. One table per rule, then one small log
+// with every case and its whole results text.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "interface/exports.h"
+#include "interface/module_state.h"
+#include "test_util.h"
+
+namespace {
+
+// 2027-02-26 21:36 to 2027-02-28 21:36, the SSB weekend; QSOs from 22:00.
+constexpr double kStart = 46444.9, kEnd = 46446.9, kFirstQso = 46444.0 + 22.0 / 24;
+
+class ScoringRulesTest : public ::testing::Test {
+protected:
+    ScoringRulesTest() { Reset(); }
+
+    void Reset() {
+        COleDateTime start(kStart), end(kEnd);
+        ResetStats0(nullptr, 0, "DL1ABC", &start, &end, nullptr, nullptr, nullptr, nullptr,
+                    nullptr, nullptr, nullptr, nullptr, nullptr, "DL", 0, 0, 0, 0.0, 0.0, nullptr,
+                    "EU", nullptr);
+        minute_ = 0;
+    }
+
+    // AddData0 one minute after the QSO before; minute, when given, instead.
+    int Add(const char* call, const char* detailed, const char* country, const char* continent,
+            const char* exch, int minute = -1) {
+        COleDateTime when(kFirstQso + (minute >= 0 ? minute : minute_++) / 1440.0);
+        return AddData0("DL1ABC", call, &when, nullptr, nullptr, nullptr, 0, 1850000, "SSB", "59",
+                        "59", "14", exch, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                        nullptr, nullptr, detailed, country, 0, 0, 0, 0.0, 0.0, nullptr,
+                        continent, nullptr, "160m", nullptr);
+    }
+
+    void Remove(const char* call, const char* country, const char* exch, int minute) {
+        COleDateTime when(kFirstQso + minute / 1440.0);
+        RemoveData0("DL1ABC", call, &when, nullptr, nullptr, nullptr, 0, 1850000, "SSB", "59",
+                    "59", "14", exch, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                    nullptr, nullptr, country, country, 0, 0, 0, 0.0, 0.0, nullptr, "NA",
+                    nullptr, "160m", nullptr);
+    }
+
+    // CheckCall0's verdict; *hint is "-" when the module left the buffer alone.
+    int Check(const char* call, const char* country, int zone, std::string* hint = nullptr) {
+        char buffer[100];
+        std::strcpy(buffer, "-");
+        const int verdict =
+            CheckCall0(call, 0, 0, "SSB", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                       nullptr, nullptr, nullptr, country, zone, 0, 0, 0.0, 0.0, nullptr, nullptr,
+                       nullptr, nullptr, nullptr, "160m", "160m", buffer, nullptr);
+        if (hint) *hint = buffer;
+        return verdict;
+    }
+
+    std::string Results() {
+        int out;
+        return GetResult0(&out);
+    }
+
+    // The 160 m row of the results: QSOs, points, countries, states/provinces.
+    std::string BandRow() {
+        const std::string text = Results();
+        const std::size_t at = text.find("160m\t");
+        return at == std::string::npos ? std::string()
+                                       : text.substr(at + 5, text.find('\r', at) - at - 5);
+    }
+
+    // The bad-QSO report without its heading line.
+    std::string ReportLines() {
+        const std::string report = ReadAll(g_badQsoPath);
+        return report.substr(std::min(report.size(), report.find('\n') + 1));
+    }
+
+    ScopedTempCwd dir_;
+    int minute_ = 0;
+};
+
+}  // namespace
+
+TEST_F(ScoringRulesTest, MaritimeMobileScoresFiveAndIsNeverACountry) {
+    struct Case {
+        const char* call;
+        const char* country;  // as the host resolves the call's home part
+        const char* continent;
+        const char* exch;
+        int zone;
+    } cases[] = {
+        {"DL2AA/MM", "DL", "EU", "14", 14},  // the own country would be 2
+        {"OK1AA/MM", "OK", "EU", "15", 15},
+        {"JA1AA/MM", "JA", "AS", "25", 25},  // another continent would be 10
+        {"K1AA/MM", "K", "NA", "05", 5},     // a US call sends a zone, no state
+        {"VE3AA/MM", "VE", "NA", "04", 4},
+        {"R1ANF/MM", "", "", "16", 0},       // the host resolved nothing
+        {"dl3aa/mm", "DL", "EU", "14", 14},
+    };
+    for (const Case& c : cases) {
+        Reset();
+        SCOPED_TRACE(c.call);
+        ASSERT_EQ(Add(c.call, c.country, c.country, c.continent, c.exch), 1);
+        EXPECT_EQ(g_log[0].country, "");
+        EXPECT_EQ(g_log[0].errorFlag, 0);
+        EXPECT_EQ(BandRow(), " 1\t 5\t 0\t 0");
+        EXPECT_EQ(ReportLines(), "");
+
+        std::string hint;
+        EXPECT_EQ(Check(c.call, c.country, c.zone, &hint), 0);
+        EXPECT_EQ(Check("W9ZZZ/MM", c.country, c.zone, &hint), 1);
+        EXPECT_EQ(hint, c.zone ? std::to_string(c.zone) + "?" : "-");
+        // The ship did not make its home country worked.
+        EXPECT_EQ(Check("XX9ZZ", c.country, c.zone), c.country[0] ? 2 : 1);
+
+        ASSERT_EQ(Add(c.call, c.country, c.country, c.continent, c.exch), 1);
+        EXPECT_EQ(g_log[1].dupeFlag, 1);
+        EXPECT_EQ(BandRow(), " 1\t 5\t 0\t 0");
+    }
+}
+
+TEST_F(ScoringRulesTest, WaeEntitiesCountBesideTheCountryAroundThem) {
+    struct Case {
+        const char* call;
+        const char* detailed;  // what the host hands over as the detailed prefix
+        const char* country;
+        const char* continent;
+        const char* parentCall;
+        int countries;
+    } cases[] = {
+        {"IT9AA", "IT9", "I", "EU", "I2AA", 2},
+        {"IG9AA", "IG9", "I", "AF", "I2AA", 2},
+        {"IH9AA", "IG9", "I", "AF", "I2AA", 2},
+        {"GM3ZZZ", "GM/s", "GM", "EU", "GM3AA", 2},
+        {"JW0BEA", "JW/b", "JW", "EU", "JW5AA", 2},
+        {"4U1VIC", "4U1V", "OE", "EU", "OE1AA", 2},
+        {"TA1AA", "TA1", "TA", "EU", "TA2AA", 2},
+        {"GM3ZZY", "GM/S", "GM", "EU", "GM3AA", 1},  // not the country file's spelling
+        {"IT9AAA", "IT9A", "I", "EU", "I2AA", 1},    // only begins with a listed prefix
+    };
+    for (const Case& c : cases) {
+        Reset();
+        SCOPED_TRACE(c.call);
+        ASSERT_EQ(Add(c.parentCall, c.country, c.country, "EU", "15"), 1);
+        ASSERT_EQ(Add(c.call, c.detailed, c.country, c.continent, "15"), 1);
+        const int points = 5 + (std::strcmp(c.continent, "EU") == 0 ? 5 : 10);
+        EXPECT_EQ(BandRow(), " 2\t " + std::to_string(points) + "\t " +
+                                 std::to_string(c.countries) + "\t 0");
+        // A host that hands CheckCall0 the entity's own prefix gets it
+        // judged as its own multiplier.
+        if (c.countries == 2) {
+            EXPECT_EQ(Check("ZZ9ZZ", c.detailed, 15), 1);
+            Reset();
+            ASSERT_EQ(Add(c.parentCall, c.country, c.country, "EU", "15"), 1);
+            EXPECT_EQ(Check(c.call, c.detailed, 15), 2);
+        }
+    }
+}
+
+TEST_F(ScoringRulesTest, TodaysCanadianPostalCodesCountAsTheContestsProvinces) {
+    struct Case {
+        const char* call;
+        const char* exch;
+        const char* stateProv;
+    } cases[] = {
+        {"VE8AA", "NT", "NWT"},     {"VE8AB", " NT ", "NWT"},  {"VE8AC", "nt", "NWT"},
+        {"VO1AA", "NL", "NF"},      {"VO1AB", "nl", "NF"},     {"VE3AA", "NL", "NF"},
+        {"VO2AA", "NL", "LB"},      {"VO2AB/P", " nl", "LB"},  {"K1ABC/VO2", "NL", "LB"},
+        {"VO2/K1ABC", "NL", "LB"},  {"VY2AA", "PE", "PEI"},    {"VO1AC", "NF", "NF"},
+        {"VO2AC", "LB", "LB"},      {"VE8AD", "NWT", "NWT"},
+    };
+    for (const Case& c : cases) {
+        Reset();
+        SCOPED_TRACE(c.call);
+        ASSERT_EQ(Add(c.call, "VE", "VE", "NA", c.exch, 0), 1);
+        EXPECT_EQ(g_log[0].stateProv, c.stateProv);
+        EXPECT_EQ(g_log[0].exchRcvd, c.exch);
+        EXPECT_EQ(g_log[0].errorFlag, 0);
+        EXPECT_EQ(BandRow(), " 1\t 10\t 0\t 1");
+        EXPECT_EQ(g_store.bandStateProvs[0], (StringArray{c.stateProv}));
+        // Removal takes the same province out again.
+        ASSERT_EQ(Add("W1AA", "K", "K", "NA", "MA", 1), 1);
+        Results();
+        Remove(c.call, "VE", c.exch, 0);
+        EXPECT_EQ(g_store.bandStateProvs[0], (StringArray{"MA"}));
+    }
+}
+
+TEST_F(ScoringRulesTest, ALogWithEveryCaseScoresAsTheRulesGive) {
+    Add("DL2AA", "DL", "DL", "EU", "14");        // 2
+    Add("OK1AA/MM", "OK", "OK", "EU", "15");     // 5, no multiplier
+    Add("K1AA/MM", "K", "K", "NA", "05");        // 5, not a bad state
+    Add("I2AA", "I", "I", "EU", "15");           // 5
+    Add("IT9AA", "IT9", "I", "EU", "15");        // 5, a country of its own
+    Add("IH9AA", "IG9", "I", "AF", "33");        // 10, African Italy
+    Add("GM3ZZZ", "GM/s", "GM", "EU", "14");     // 5, Shetland
+    Add("JW0BEA", "JW/b", "JW", "EU", "40");     // 5, Bear Island
+    Add("4U1VIC", "4U1V", "OE", "EU", "15");     // 5, Vienna International Centre
+    Add("TA1AA", "TA1", "TA", "EU", "20");       // 5, European Turkey
+    Add("VE8AA", "VE", "VE", "NA", "NT");        // 10, NWT
+    Add("VO1AA", "VE", "VE", "NA", "nl");        // 10, NF
+    Add("VO2AA", "VE", "VE", "NA", " NL ");      // 10, LB
+    Add("OK1AA/MM", "OK", "OK", "EU", "15");     // dupe
+    EXPECT_EQ(Results(),
+              "  CQ WW 160M SSB DX Contest 26.02-28.02.2027 \r\n\t    Contestant: DL1ABC\r\n"
+              "Band\tQSOs\tPoints\tDXCC\tState/Prov\r\n"
+              "160m\t 13\t 82\t 8\t 3\r\n"
+              "Total\t 13\t 82\t 8\t 3\r\nDupe\t 1\r\nBad QSO\t 0\r\n"
+              "\r\nHourly (10min) QSO rate:    13 (54) QSOs/hour\r\n"
+              "Hourly (10min) pts rate:    82 (390) points/hour\r\n\r\n"
+              "Last QSO: 10 points\r\nScore: 82*(8+3) = 902\r\n");
+    EXPECT_EQ(g_store.bandStateProvs[0], (StringArray{"NWT", "NF", "LB"}));
+    EXPECT_EQ(ReportLines(),
+              "QSO:  1850  SSB  2027-02-26 2213  DL1ABC  59  14  OK1AA/MM  59  15   DUPE !!!\r\n");
+    EXPECT_EQ(Check("OK1AA/MM", "OK", 15), 0);
+    EXPECT_EQ(Check("OK2BB", "OK", 15), 2);   // the ship made no OK worked
+    EXPECT_EQ(Check("IT9BB", "IT9", 15), 1);
+    EXPECT_EQ(Check("GM4AA", "GM", 14), 2);   // Shetland is not Scotland
+    EXPECT_EQ(Check("4U1VIC", "4U1V", 15), 0);
+}
