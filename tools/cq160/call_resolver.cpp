@@ -72,10 +72,27 @@ CallLocation ByPrefix(const CountryFile& cty, const std::string& text) {
     return FromEntry(cty, *entry);
 }
 
+bool IsLetter(char c) { return c >= 'A' && c <= 'Z'; }
+
+// A whole call (not a location prefix) by its longest prefix. The country
+// file lists KG4 for Guantanamo Bay, but by its own convention only KG4
+// with a two-letter suffix (KG4AA) is there; KG4W, KG4WOJ and KG4USN are
+// calls issued in the USA, so they take the longest prefix shorter than
+// KG4 instead. Exact calls of the file are looked up before this.
+CallLocation CallByPrefix(const CountryFile& cty, const std::string& call) {
+    const CtyPrefix* entry = cty.FindLongestPrefix(call);
+    if (entry && !entry->exactCall && entry->text == "KG4") {
+        const bool twoLetters = call.size() == 5 && IsLetter(call[3]) && IsLetter(call[4]);
+        if (!twoLetters) entry = cty.FindLongestPrefix(call.substr(0, 2));
+    }
+    if (!entry) return NotFound("no entry in the country file for " + call);
+    return FromEntry(cty, *entry);
+}
+
 // One part, no slash: an exact call or a longest-prefix match.
 CallLocation Plain(const CountryFile& cty, const std::string& call) {
     if (const CtyPrefix* exact = cty.FindExactCall(call)) return FromEntry(cty, *exact);
-    return ByPrefix(cty, call);
+    return CallByPrefix(cty, call);
 }
 
 // A part that is one of the country file's prefixes as it stands (VP9, DL,
@@ -93,7 +110,7 @@ CallLocation TwoParts(const CountryFile& cty, const std::string& first,
         if (digit == std::string::npos) return Plain(cty, first);
         std::string moved = first;
         moved[digit] = second[0];
-        CallLocation where = ByPrefix(cty, moved);
+        CallLocation where = CallByPrefix(cty, moved);
         return where.found ? where : Plain(cty, first);
     }
     if (second.size() == 1) {

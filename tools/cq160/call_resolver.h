@@ -7,6 +7,10 @@
 // otherwise the prefix part of a two-part call is where the station is
 // (DL/K1ABC and K1ABC/VP9 alike).
 //
+// KG4 is Guantanamo Bay only with a two-letter suffix (KG4AA, KG4AA/P);
+// other KG4 calls are in the USA, unless the country file lists them as
+// exact calls.
+//
 // The prefixes come out as the host hands them to the module: the country
 // prefix is the DXCC entity's primary prefix (a WAE-only entity gives the
 // DXCC entity it lies in), the detailed prefix is the matched entry's own.

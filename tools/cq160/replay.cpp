@@ -34,8 +34,16 @@ int Replay::Check(const std::string& call, const std::string& mode, const CallLo
                   int zone, const std::string& band, std::string* hint) {
     char buffer[100];
     std::memset(buffer, 0, sizeof buffer);
+    // CheckCall0 gets one country only, and judges a new multiplier by
+    // comparing it with the country each logged QSO is stored under. The
+    // module stores the entities it counts on their own (Sicily, Shetland,
+    // ...) under the detailed prefix that AddData0 was given, so the same
+    // country must come here: with the plain country prefix ("I" for a
+    // Sicily call) a Sicily QSO would never match a Sicily call and a
+    // mainland Italy QSO always would.
+    const std::string country = ModuleCountry(where);
     const int verdict = api_.checkCall(call.c_str(), 0u, 0u, mode.c_str(), "", "", "", "", "", "",
-                                       "", "", "", where.countryPrefix.c_str(), zone, 0, 0, 0.0,
+                                       "", "", "", country.c_str(), zone, 0, 0, 0.0,
                                        0.0, "", where.continent.c_str(), "", "", "", band.c_str(),
                                        band.c_str(), buffer, nullptr);
     buffer[sizeof buffer - 1] = '\0';

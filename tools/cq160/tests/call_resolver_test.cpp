@@ -90,6 +90,26 @@ TEST_F(CallResolverTest, ModuleCountryIsTheDetailedPrefixOfOwnEntities) {
     for (const auto& c : cases) EXPECT_EQ(ModuleCountry(ResolveCall(cty_, c.call)), c.country) << c.call;
 }
 
+// Only KG4 with a two-letter suffix is Guantanamo Bay; the country file's
+// exact calls still come first.
+TEST_F(CallResolverTest, Kg4IsGuantanamoOnlyWithATwoLetterSuffix) {
+    const Case cases[] = {
+        {"KG4AA", "KG4", "KG4", "NA", 8},
+        {"kg4ab", "KG4", "KG4", "NA", 8},
+        {"KG4W", "K", "K", "NA", 5},
+        {"KG4WOJ", "K", "K", "NA", 5},
+        {"KG4USN", "K", "K", "NA", 5},
+        {"KG4AA/P", "KG4", "KG4", "NA", 8},
+        {"KG4WOJ/P", "K", "K", "NA", 5},
+        {"KG4WOJ/4", "K", "K", "NA", 5},
+        {"W1ABC/KG4", "KG4", "KG4", "NA", 8},  // a US operator on Guantanamo
+        {"KG4/W1ABC", "KG4", "KG4", "NA", 8},
+        {"KG44WW", "KG4", "KG4", "NA", 8},     // exact calls of the file win
+        {"W1AW/KG4", "KG4", "KG4", "NA", 8},
+    };
+    Check(cases, sizeof cases / sizeof cases[0]);
+}
+
 TEST_F(CallResolverTest, PortableAndForeignPrefixCalls) {
     const Case cases[] = {
         {"DL/K1ABC", "DL", "DL", "EU", 14},
