@@ -11,8 +11,10 @@ states and provinces, and the cases a log checker has to get right: dupes,
 US stations sending Alaska or Hawaii (not states in this contest), a
 Quebec station sending the old "PQ", a QSO on 80 m and one in the other
 mode, portable and mobile calls, calls with a foreign prefix or suffix,
-and the entities the scoring module counts on their own (Sicily, European
-Turkey, Kosovo, the ITU in Geneva). A fixed seed makes every run write the
+the entities the scoring module counts on their own (Sicily, European
+Turkey, Kosovo, the ITU in Geneva, African Italy, Shetland), a maritime
+mobile station, Canadian stations sending today's "NL" and "NT", and KG4
+calls of Guantanamo Bay and of the USA. A fixed seed makes every run write the
 same bytes; the outputs are kept in the repository with the module's
 expected results beside them (examples/<name>/expected/).
 
@@ -156,10 +158,13 @@ def adif(path, contest_id, qsos):
 
 
 def build(maker, own, weekend_days, windows, mode, rst, own_exch, mix, specials, count,
-          band_khz):
+          band_khz, replacements=()):
     """The QSO list: count ordinary QSOs drawn from mix, the special ones
-    placed at fixed positions, then the dupes (repeats of earlier QSOs)."""
-    maker.used.update(s["station"].call for _, s in specials)
+    placed at fixed positions, then the dupes (repeats of earlier QSOs).
+    Each replacement takes the place of the ordinary QSO at its position in
+    the final list, so that a case added later leaves every other line of
+    the log as it was."""
+    maker.used.update(s["station"].call for _, s in list(specials) + list(replacements))
     maker.used.add(own)
     stations = []
     for _ in range(count):
@@ -179,6 +184,9 @@ def build(maker, own, weekend_days, windows, mode, rst, own_exch, mix, specials,
         q = dict(plan[source])
         q["dupe_of"] = source
         plan.insert(target, q)
+    for position, replacement in replacements:
+        assert "dupe_of" not in plan[position], position
+        plan[position] = replacement
     minutes = maker.times(len(plan), windows)
     qsos = []
     for q, (day, hour, minute) in zip(plan, minutes):
@@ -228,8 +236,16 @@ def cw_log(out_dir):
         (141, dict(station=S("KL7XYZ", "01"))),
         (147, dict(station=S("KH6XYZ", "31"))),
     ]
+    # Added later, in place of ordinary QSOs: a ship (5 points even from the
+    # own country, no multiplier), African Italy (a WAE entity of its own),
+    # a Newfoundland station sending today's "NL".
+    replacements = [
+        (160, dict(station=S("DL5XYZ/MM", "14"))),
+        (220, dict(station=S("IH9XYZ", "33"))),
+        (250, dict(station=S("VO1XYZ", "NL"))),
+    ]
     qsos = build(m, "DL1ABC", days, windows, "CW", "599", "14", mix, specials, 290,
-                 (1810, 1845))
+                 (1810, 1845), replacements)
     header = [
         "CALLSIGN: DL1ABC", "CONTEST: CQ-160-CW", "CATEGORY-OPERATOR: SINGLE-OP",
         "CATEGORY-ASSISTED: NON-ASSISTED", "CATEGORY-BAND: 160M", "CATEGORY-MODE: CW",
@@ -268,8 +284,20 @@ def ssb_log(out_dir):
         (82, dict(station=S("KH6ABC", "31"))),
         (88, dict(station=S("DL/W3XYZ", "14"))),
     ]
+    # Added later, in place of ordinary QSOs: a US ship, Shetland (a WAE
+    # entity of its own, known by exact call), a Labrador station sending
+    # "NL" and a Northwest Territories one sending "NT", Guantanamo Bay (KG4
+    # with a two-letter suffix) and a US station with a longer KG4 call.
+    replacements = [
+        (100, dict(station=S("W1XYZ/MM", "05"))),
+        (120, dict(station=S("GB2ELH", "14"))),
+        (150, dict(station=S("VO2XYZ", "NL"))),
+        (170, dict(station=S("VE8ABC", "NT"))),
+        (190, dict(station=S("KG4XY", "08"))),
+        (210, dict(station=S("KG4XYZ", "VA"))),
+    ]
     qsos = build(m, "W3ABC", days, windows, "PH", "59", "PA", mix, specials, 200,
-                 (1843, 1899))
+                 (1843, 1899), replacements)
     header = [
         "CALLSIGN: W3ABC", "CONTEST: CQ-WW-160M-SSB", "CATEGORY-OPERATOR: SINGLE-OP",
         "CATEGORY-ASSISTED: NON-ASSISTED", "CATEGORY-BAND: 160M", "CATEGORY-MODE: SSB",
@@ -286,8 +314,8 @@ def ssb_log(out_dir):
 
 # The claimed scores: the CW one as the module counts the log, the SSB one
 # as its operator counted before taking the dupes out.
-CW_CLAIMED = "261118"
-SSB_CLAIMED = "115116"
+CW_CLAIMED = "263886"
+SSB_CLAIMED = "116309"
 
 if __name__ == "__main__":
     cw_log(os.path.join(HERE, "cw"))
