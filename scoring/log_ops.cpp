@@ -9,8 +9,8 @@
 
 namespace {
 
-// A Labrador call: VO2 itself, or VO2 as the location part of a two-part
-// call (K1ABC/VO2, VO2/K1ABC). Newfoundland and Labrador send the one
+// A Labrador call: one that begins with VO2 (VO2AB, VO2AB/P, VO2/K1ABC), or
+// has VO2 as the location part after the call (K1ABC/VO2). Newfoundland and Labrador send the one
 // postal code "NL" today, but count as two multipliers in this contest.
 bool IsLabradorCall(const std::string& call) {
     const std::string text = UpperTrimmed(call);
