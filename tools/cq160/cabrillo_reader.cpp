@@ -87,6 +87,7 @@ bool ParseCabrilloQso(const std::string& fields, LogQso* qso, std::string* reaso
 void ReadCabrillo(const std::string& text, ContestLog* log) {
     log->format = "Cabrillo";
     const std::vector<std::string> lines = SplitLines(text);
+    bool started = false, ended = false;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const int lineNumber = static_cast<int>(i) + 1;
         const std::string& line = lines[i];
@@ -113,7 +114,10 @@ void ReadCabrillo(const std::string& text, ContestLog* log) {
         } else if (tag == "X-QSO") {
             ++log->skippedLines;
         } else if (tag == "START-OF-LOG") {
+            started = true;
             if (!value.empty()) log->format = "Cabrillo " + value;
+        } else if (tag == "END-OF-LOG") {
+            ended = true;
         } else if (tag == "CALLSIGN") {
             log->callsign = UpperAscii(value);
         } else if (tag == "CONTEST") {
@@ -122,4 +126,5 @@ void ReadCabrillo(const std::string& text, ContestLog* log) {
             log->claimedScore = value;
         }
     }
+    log->endMissing = started && !ended;
 }

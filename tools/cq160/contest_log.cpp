@@ -16,8 +16,11 @@ bool EndsWith(const std::string& text, const std::string& end) {
 
 bool ReadContestLog(const std::string& path, ContestLog* log, std::string* error) {
     std::string text;
-    if (!ReadWholeFile(path, &text)) {
-        *error = "cannot read the log " + path;
+    bool tooLarge = false;
+    if (!ReadWholeFile(path, &text, &tooLarge)) {
+        *error = tooLarge ? "the log " + path + " is larger than " + kMaxInputText +
+                                ": no contest log is that long"
+                          : "cannot read the log " + path;
         return false;
     }
     const std::string name = UpperAscii(path);

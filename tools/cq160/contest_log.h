@@ -37,6 +37,9 @@ struct ContestLog {
     std::vector<LogQso> qsos;
     std::vector<UnreadableLine> unreadable;
     int skippedLines = 0;      // X-QSO lines: kept out of the score on purpose
+    // A Cabrillo log that opens with START-OF-LOG but has no END-OF-LOG:
+    // the file may have been cut short, and QSOs lost with its end.
+    bool endMissing = false;
 };
 
 // Reads the file at path as ADIF when its name ends in ".adi" or ".adif" or

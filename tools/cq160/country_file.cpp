@@ -137,8 +137,11 @@ bool CountryFile::ParseAlias(const std::string& token, int entity, std::string* 
 
 bool CountryFile::Load(const std::string& path, std::string* error) {
     std::string text;
-    if (!ReadWholeFile(path, &text)) {
-        *error = "cannot read the country file " + path;
+    bool tooLarge = false;
+    if (!ReadWholeFile(path, &text, &tooLarge)) {
+        *error = tooLarge ? "the country file " + path + " is larger than " + kMaxInputText +
+                                ": not a country file"
+                          : "cannot read the country file " + path;
         return false;
     }
     if (!Parse(text, error)) {

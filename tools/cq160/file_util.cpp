@@ -14,15 +14,31 @@
 
 namespace fs = std::filesystem;
 
-bool ReadWholeFile(const std::string& path, std::string* text) {
+const char kMaxInputText[] = "64 MB";
+
+bool ReadWholeFile(const std::string& path, std::string* text, bool* tooLarge) {
+    if (tooLarge) *tooLarge = false;
     std::FILE* f = std::fopen(path.c_str(), "rb");
     if (!f) return false;
     text->clear();
-    char buffer[65536];
+    // Devices and pipes have no size to ask for: the bound holds while
+    // reading, one buffer past the limit at most.
+    std::vector<char> buffer(65536);
     std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) text->append(buffer, n);
-    const bool ok = !std::ferror(f);
+    bool large = false;
+    while ((n = std::fread(buffer.data(), 1, buffer.size(), f)) > 0) {
+        if (text->size() + n > kMaxInputBytes) {
+            large = true;
+            break;
+        }
+        text->append(buffer.data(), n);
+    }
+    const bool ok = !large && !std::ferror(f);
     std::fclose(f);
+    if (large) {
+        text->clear();
+        if (tooLarge) *tooLarge = true;
+    }
     return ok;
 }
 

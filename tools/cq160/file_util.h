@@ -3,11 +3,21 @@
 #ifndef CQ160_FILE_UTIL_H_
 #define CQ160_FILE_UTIL_H_
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
-// Reads or writes a whole file as bytes.
-bool ReadWholeFile(const std::string& path, std::string* text);
+// The most cq160 reads of one input file (a log, a country file, a
+// settings file): far above the largest real log (well under 1 MB) or
+// country file (a few hundred kB), low enough that /dev/zero or a wrong
+// file is refused at once instead of filling the memory.
+constexpr std::size_t kMaxInputBytes = 64u << 20;
+extern const char kMaxInputText[];  // "64 MB"
+
+// Reads a whole file as bytes, at most kMaxInputBytes of it. False when it
+// cannot be read or is larger; *tooLarge (when given) tells which.
+bool ReadWholeFile(const std::string& path, std::string* text, bool* tooLarge = nullptr);
+// Writes a whole file as bytes.
 bool WriteWholeFile(const std::string& path, const std::string& text);
 
 bool FileExists(const std::string& path);

@@ -1,6 +1,8 @@
 // cq160: a stand-in for the logging program that hosts the CQ WW 160-Meter
 // scoring module. See run.h and UsageText().
 #include <cstdio>
+#include <exception>
+#include <new>
 #include <string>
 
 #include "tools/cq160/options.h"
@@ -11,12 +13,9 @@
 #include <io.h>
 #endif
 
-int main(int argc, char** argv) {
-#if defined(_WIN32)
-    // The same bytes as on other systems: no CR before each LF.
-    _setmode(_fileno(stdout), _O_BINARY);
-    _setmode(_fileno(stderr), _O_BINARY);
-#endif
+namespace {
+
+int Run(int argc, char** argv) {
     Options options;
     std::string error;
     if (!ParseOptions(argc, argv, &options, &error)) {
@@ -28,4 +27,26 @@ int main(int argc, char** argv) {
         return 0;
     }
     return RunCommand(options);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+#if defined(_WIN32)
+    // The same bytes as on other systems: no CR before each LF.
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+#endif
+    // Nothing ends cq160 without its word and the status for "nothing
+    // done" (the module's own exports catch everything themselves).
+    try {
+        return Run(argc, argv);
+    } catch (const std::bad_alloc&) {
+        std::fputs("cq160: out of memory\n", stderr);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "cq160: %s\n", e.what());
+    } catch (...) {
+        std::fputs("cq160: unexpected failure\n", stderr);
+    }
+    return 2;
 }

@@ -36,10 +36,19 @@ std::string DefaultModule(std::string* looked) {
     return std::string();
 }
 
+// The working folder's name below cq160-out: call-sign characters only
+// (letters, digits, "/" as "_"), so that no CALLSIGN line can name a folder
+// outside it ("..", "../x", "C:\\x") or a device.
 std::string FolderNameFor(const std::string& call) {
+    constexpr std::size_t kLongest = 32;
     std::string name;
-    for (char c : call) name += (c == '/' || c == '\\' || c == ':') ? '_' : c;
-    return name;
+    for (char c : call) {
+        const bool letterOrDigit =
+            (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+        if (letterOrDigit || c == '/') name += c == '/' ? '_' : c;
+        if (name.size() == kLongest) break;
+    }
+    return name.find_first_not_of('_') == std::string::npos ? "NOCALL" : name;
 }
 
 std::string TwoDigits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }

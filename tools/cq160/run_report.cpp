@@ -43,7 +43,10 @@ std::string ScoreLine(const ContestRun& run, const std::string& results) {
 
 std::string ProblemLines(const ContestRun& run) {
     const ContestLog& log = run.log;
-    std::string text = "Unreadable QSO lines: " + CountOrNone(log.unreadable.size()) + "\n";
+    std::string text;
+    if (log.endMissing)
+        text += "Warning: START-OF-LOG but no END-OF-LOG: the log may be truncated\n";
+    text += "Unreadable QSO lines: " + CountOrNone(log.unreadable.size()) + "\n";
     for (const UnreadableLine& u : log.unreadable)
         text += "  line " + std::to_string(u.line) + ": " + u.text + "  (" + u.reason + ")\n";
     std::string list;

@@ -15,7 +15,8 @@ std::string RunHeader(const std::string& logName, const ContestRun& run, int sto
 // The claimed score, the module's and cq160's own count, on one line.
 std::string ScoreLine(const ContestRun& run, const std::string& results);
 
-// The QSO lines that could not be read and the calls without a country.
+// A warning when the log may be truncated, the QSO lines that could not be
+// read and the calls without a country.
 std::string ProblemLines(const ContestRun& run);
 
 #endif  // CQ160_RUN_REPORT_H_
