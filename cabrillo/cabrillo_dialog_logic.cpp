@@ -33,12 +33,12 @@ struct ComboList {
 
 const std::vector<ComboList>& ComboLists() {
     static const std::vector<ComboList> lists = {
-        {IDC_CATEGORY_OPERATOR, false, {"SINGLE-OP", "MULTI-MULTI", "MULTI-OP", "CHECKLOG"}},
-        {IDC_CATEGORY_BAND, false, {"ALL", "80M", "40M", "20M", "15M", "10M"}},
-        {IDC_CATEGORY_POWER, true, {"HIGH", "LOW", "QRP"}},
-        {IDC_CATEGORY_TRANSMITTER, true, {"ONE", "TWO", "UNLIMITED"}},
-        {IDC_CATEGORY_OVERLAY, true, {"CLASSIC", "ROOKIE"}},
-        {IDC_LOCATION, false,
+        {IDC_CABRILLO_CATEGORY_OPERATOR, false, {"SINGLE-OP", "MULTI-MULTI", "MULTI-OP", "CHECKLOG"}},
+        {IDC_CABRILLO_CATEGORY_BAND, false, {"ALL", "80M", "40M", "20M", "15M", "10M"}},
+        {IDC_CABRILLO_CATEGORY_POWER, true, {"HIGH", "LOW", "QRP"}},
+        {IDC_CABRILLO_CATEGORY_TRANSMITTER, true, {"ONE", "TWO", "UNLIMITED"}},
+        {IDC_CABRILLO_CATEGORY_OVERLAY, true, {"CLASSIC", "ROOKIE"}},
+        {IDC_CABRILLO_LOCATION, false,
          {"DX",  "--/--",
           // The states of the USA.
           "AL", "AK", "AZ", "AR", "CA", "CO", "CT", "DE", "FL", "GA", "ID", "IL", "IN",
@@ -48,9 +48,9 @@ const std::vector<ComboList>& ComboLists() {
           // The provinces and territories of Canada.
           "NB", "NS", "QC", "ON", "MB", "SK", "AB", "BC", "NWT", "NF", "LB", "NU", "YT",
           "PEI"}},
-        {IDC_CATEGORY_STATION, true,
+        {IDC_CABRILLO_CATEGORY_STATION, true,
          {"FIXED", "MOBILE", "PORTABLE", "ROVER", "EXPEDITION", "HQ", "SCHOOL"}},
-        {IDC_CATEGORY_ASSISTED, false, {"ASSISTED", "NON-ASSISTED"}},
+        {IDC_CABRILLO_CATEGORY_ASSISTED, false, {"ASSISTED", "NON-ASSISTED"}},
     };
     return lists;
 }
@@ -68,28 +68,28 @@ const std::vector<CabrilloDialogField>& CabrilloDialogFields() {
     using K = CabrilloControlKind;
     using H = CabrilloHeader;
     static const std::vector<CabrilloDialogField> fields = {
-        {IDC_SOAPBOX, K::kEdit, &H::soapBox},
-        {IDC_ADDRESS, K::kEdit, &H::address},
-        {IDC_EMAIL, K::kEdit, &H::email},
-        {IDC_CLUB, K::kEdit, &H::club},
-        {IDC_OPERATORS, K::kEdit, &H::operators},
-        {IDC_NAME, K::kEdit, &H::name},
-        {IDC_CLAIMED, K::kEdit, &H::claimed},
-        {IDC_CONTEST, K::kEdit, &H::contest},
-        {IDC_CALLSIGN, K::kEdit, &H::ownCall},
-        {IDC_CATEGORY_OPERATOR, K::kCombo, &H::categoryOperator},
-        {IDC_CATEGORY_BAND, K::kCombo, &H::categoryBand},
-        {IDC_CATEGORY_MODE, K::kEdit, &H::categoryMode},
-        {IDC_CATEGORY_POWER, K::kCombo, &H::categoryPower},
-        {IDC_CATEGORY_TRANSMITTER, K::kCombo, &H::categoryTransmitter},
-        {IDC_CATEGORY_OVERLAY, K::kCombo, &H::categoryOverlay},
-        {IDC_LOCATION, K::kCombo, &H::location},
-        {IDC_ADDRESS_CITY, K::kEdit, &H::addressCity},
-        {IDC_ADDRESS_STATE_PROVINCE, K::kEdit, &H::addressStateProv},
-        {IDC_ADDRESS_POSTALCODE, K::kEdit, &H::addressPostalCode},
-        {IDC_ADDRESS_COUNTRY, K::kEdit, &H::addressCountry},
-        {IDC_CATEGORY_STATION, K::kCombo, &H::categoryStation},
-        {IDC_CATEGORY_ASSISTED, K::kCombo, &H::categoryAssisted},
+        {IDC_CABRILLO_SOAPBOX, K::kEdit, &H::soapBox},
+        {IDC_CABRILLO_ADDRESS, K::kEdit, &H::address},
+        {IDC_CABRILLO_EMAIL, K::kEdit, &H::email},
+        {IDC_CABRILLO_CLUB, K::kEdit, &H::club},
+        {IDC_CABRILLO_OPERATORS, K::kEdit, &H::operators},
+        {IDC_CABRILLO_NAME, K::kEdit, &H::name},
+        {IDC_CABRILLO_CLAIMED, K::kEdit, &H::claimed},
+        {IDC_CABRILLO_CONTEST, K::kEdit, &H::contest},
+        {IDC_CABRILLO_CALLSIGN, K::kEdit, &H::ownCall},
+        {IDC_CABRILLO_CATEGORY_OPERATOR, K::kCombo, &H::categoryOperator},
+        {IDC_CABRILLO_CATEGORY_BAND, K::kCombo, &H::categoryBand},
+        {IDC_CABRILLO_CATEGORY_MODE, K::kEdit, &H::categoryMode},
+        {IDC_CABRILLO_CATEGORY_POWER, K::kCombo, &H::categoryPower},
+        {IDC_CABRILLO_CATEGORY_TRANSMITTER, K::kCombo, &H::categoryTransmitter},
+        {IDC_CABRILLO_CATEGORY_OVERLAY, K::kCombo, &H::categoryOverlay},
+        {IDC_CABRILLO_LOCATION, K::kCombo, &H::location},
+        {IDC_CABRILLO_ADDRESS_CITY, K::kEdit, &H::addressCity},
+        {IDC_CABRILLO_ADDRESS_STATE_PROVINCE, K::kEdit, &H::addressStateProv},
+        {IDC_CABRILLO_ADDRESS_POSTALCODE, K::kEdit, &H::addressPostalCode},
+        {IDC_CABRILLO_ADDRESS_COUNTRY, K::kEdit, &H::addressCountry},
+        {IDC_CABRILLO_CATEGORY_STATION, K::kCombo, &H::categoryStation},
+        {IDC_CABRILLO_CATEGORY_ASSISTED, K::kCombo, &H::categoryAssisted},
     };
     return fields;
 }

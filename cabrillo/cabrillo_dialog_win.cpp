@@ -44,7 +44,7 @@ void HeaderToControls(HWND dialog, const CabrilloHeader& header) {
         const std::string& text = header.*field.member;
         if (field.kind == CabrilloControlKind::kCombo) {
             FillCombo(dialog, field.controlId, text);
-        } else if (field.controlId == IDC_SOAPBOX) {
+        } else if (field.controlId == IDC_CABRILLO_SOAPBOX) {
             SetDlgItemTextA(dialog, field.controlId, WithCrLfLineBreaks(text).c_str());
         } else {
             SetDlgItemTextA(dialog, field.controlId, text.c_str());
@@ -64,7 +64,7 @@ INT_PTR CALLBACK CabrilloDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
         SetWindowLongPtrA(dialog, DWLP_USER, lParam);
         HeaderToControls(dialog, *reinterpret_cast<const CabrilloHeader*>(lParam));
         // Caret at the start of the soapbox rather than all of it selected.
-        SetFocus(GetDlgItem(dialog, IDC_SOAPBOX));
+        SetFocus(GetDlgItem(dialog, IDC_CABRILLO_SOAPBOX));
         return FALSE;
     case WM_COMMAND:
         switch (LOWORD(wParam)) {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "cabrillo/cabrillo_dialog.h"
-#include "interface/settings.h"
+#include "platform/settings.h"
 #include "platform/ole_date.h"
 
 class CabrilloExport {

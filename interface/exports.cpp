@@ -10,7 +10,7 @@
 #include "interface/module_state.h"
 #include "interface/reset_stats.h"
 #include "platform/message_box.h"
-#include "interface/settings.h"
+#include "platform/settings.h"
 #include "scoring/log_ops.h"
 #include "scoring/results_summary.h"
 #include "scoring/text_util.h"

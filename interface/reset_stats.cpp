@@ -2,7 +2,7 @@
 
 #include "interface/host_version.h"
 #include "interface/module_state.h"
-#include "interface/settings.h"
+#include "platform/settings.h"
 #include "scoring/bad_qso_report.h"
 #include "scoring/log_ops.h"
 #include "windows/window_thread.h"
@@ -17,16 +17,18 @@ bool UsesAltLanguage(const std::string& country) {
 void ResetStats(const ResetArgs& a) {
     const Settings settings = ModuleSettings();
     g_periodStartDayMonth = a.periodStart.Format("%d.%m");
-    g_periodYear = a.periodStart.Format("%Y");
     g_periodEndDate = a.periodEnd.Format("%d.%m.%Y");
     g_hostVersion = LookUpHostVersion(a.pathPrefix, g_hostVersion);
 
     g_ownCountry = a.ownCountry;
-    if (UsesAltLanguage(a.ownCountry)) g_altLanguage = 1;
     g_ownContinent = a.ownContinent;
     g_ownCall = a.ownCall;
     {
+        // Everything a window started below reads is in place before it starts.
         std::lock_guard<std::mutex> lock(g_storeLock);
+        g_periodYear = a.periodStart.Format("%Y");
+        g_periodEndFileDate = a.periodEnd.Format("%d_%m_%Y");
+        if (UsesAltLanguage(a.ownCountry)) g_altLanguage = 1;
         ResetStore(&g_store);
     }
     g_cwContest = settings.ReadInt("Mode");
@@ -48,14 +50,14 @@ void ResetStats(const ResetArgs& a) {
     if (g_startToggle) {
         settings.WriteText("Start", "0");
     } else if (!MainWindowExists()) {
-        StartWindowThread();
+        StartWindowThread(ModuleData{&g_storeLock, &g_store, &g_run, &g_refreshArmed});
         settings.WriteText("Start", "1");
     }
 
-    g_periodEndFileDate = a.periodEnd.Format("%d_%m_%Y");
-    std::string path = ResetReportName(g_periodEndFileDate);
+    std::string path;
     {
         std::lock_guard<std::mutex> lock(g_storeLock);
+        path = ResetReportName(g_periodEndFileDate);
         g_badQsoPath = path;
     }
     CreateReport(path, ResetReportHeader(g_cwContest != 0));

@@ -12,8 +12,8 @@ namespace {
 
 using Items = std::vector<std::string>;
 
-const int kSortedCombos[] = {IDC_CATEGORY_POWER, IDC_CATEGORY_TRANSMITTER,
-                             IDC_CATEGORY_OVERLAY, IDC_CATEGORY_STATION};
+const int kSortedCombos[] = {IDC_CABRILLO_CATEGORY_POWER, IDC_CABRILLO_CATEGORY_TRANSMITTER,
+                             IDC_CABRILLO_CATEGORY_OVERLAY, IDC_CABRILLO_CATEGORY_STATION};
 
 TEST(CabrilloDialogFields, EveryHeaderFieldHasItsOwnControl) {
     const auto& fields = CabrilloDialogFields();
@@ -35,19 +35,19 @@ TEST(CabrilloDialogFields, EveryHeaderFieldHasItsOwnControl) {
     for (const CabrilloDialogField& f : fields) {
         EXPECT_EQ(expected.*f.member, h.*f.member);
     }
-    EXPECT_EQ(IDC_SOAPBOX, fields.front().controlId);  // first created: gets the focus
+    EXPECT_EQ(IDC_CABRILLO_SOAPBOX, fields.front().controlId);  // first created: gets the focus
 }
 
 TEST(CabrilloDialogCombos, ListsInLoadOrder) {
     EXPECT_EQ((Items{"SINGLE-OP", "MULTI-MULTI", "MULTI-OP", "CHECKLOG"}),
-              CabrilloComboItems(IDC_CATEGORY_OPERATOR));
+              CabrilloComboItems(IDC_CABRILLO_CATEGORY_OPERATOR));
     EXPECT_EQ((Items{"ALL", "80M", "40M", "20M", "15M", "10M"}),
-              CabrilloComboItems(IDC_CATEGORY_BAND));
-    EXPECT_EQ((Items{"ASSISTED", "NON-ASSISTED"}), CabrilloComboItems(IDC_CATEGORY_ASSISTED));
+              CabrilloComboItems(IDC_CABRILLO_CATEGORY_BAND));
+    EXPECT_EQ((Items{"ASSISTED", "NON-ASSISTED"}), CabrilloComboItems(IDC_CABRILLO_CATEGORY_ASSISTED));
     EXPECT_EQ((Items{"FIXED", "MOBILE", "PORTABLE", "ROVER", "EXPEDITION", "HQ", "SCHOOL"}),
-              CabrilloComboItems(IDC_CATEGORY_STATION));
+              CabrilloComboItems(IDC_CABRILLO_CATEGORY_STATION));
 
-    const Items& location = CabrilloComboItems(IDC_LOCATION);
+    const Items& location = CabrilloComboItems(IDC_CABRILLO_LOCATION);
     ASSERT_EQ(64u, location.size());
     EXPECT_EQ("DX", location[0]);
     EXPECT_EQ("--/--", location[1]);
@@ -57,7 +57,7 @@ TEST(CabrilloDialogCombos, ListsInLoadOrder) {
     EXPECT_EQ("PEI", location[63]);
     EXPECT_EQ(64u, std::set<std::string>(location.begin(), location.end()).size());
 
-    EXPECT_TRUE(CabrilloComboItems(IDC_CATEGORY_MODE).empty());
+    EXPECT_TRUE(CabrilloComboItems(IDC_CABRILLO_CATEGORY_MODE).empty());
     EXPECT_TRUE(CabrilloComboItems(IDD_CABRILLO).empty());
 }
 
@@ -70,12 +70,12 @@ TEST(CabrilloDialogCombos, SortedCombosDisplayAlphabetically) {
             EXPECT_EQ(CabrilloComboItems(f.controlId), CabrilloComboDisplayItems(f.controlId));
         }
     }
-    EXPECT_EQ((Items{"HIGH", "LOW", "QRP"}), CabrilloComboDisplayItems(IDC_CATEGORY_POWER));
+    EXPECT_EQ((Items{"HIGH", "LOW", "QRP"}), CabrilloComboDisplayItems(IDC_CABRILLO_CATEGORY_POWER));
     EXPECT_EQ((Items{"ONE", "TWO", "UNLIMITED"}),
-              CabrilloComboDisplayItems(IDC_CATEGORY_TRANSMITTER));
-    EXPECT_EQ((Items{"CLASSIC", "ROOKIE"}), CabrilloComboDisplayItems(IDC_CATEGORY_OVERLAY));
+              CabrilloComboDisplayItems(IDC_CABRILLO_CATEGORY_TRANSMITTER));
+    EXPECT_EQ((Items{"CLASSIC", "ROOKIE"}), CabrilloComboDisplayItems(IDC_CABRILLO_CATEGORY_OVERLAY));
     EXPECT_EQ((Items{"EXPEDITION", "FIXED", "HQ", "MOBILE", "PORTABLE", "ROVER", "SCHOOL"}),
-              CabrilloComboDisplayItems(IDC_CATEGORY_STATION));
+              CabrilloComboDisplayItems(IDC_CABRILLO_CATEGORY_STATION));
 }
 
 TEST(CabrilloDialogCombos, FirstItemWithPrefix) {
@@ -92,17 +92,17 @@ TEST(CabrilloDialogCombos, FirstItemWithPrefix) {
 }
 
 TEST(CabrilloDialogCombos, SelectionIndexesTheDisplayedOrder) {
-    EXPECT_EQ(1, CabrilloComboSelection(IDC_CATEGORY_ASSISTED, "NON-ASSISTED"));
-    EXPECT_EQ(0, CabrilloComboSelection(IDC_CATEGORY_ASSISTED, "assisted"));
-    EXPECT_EQ(-1, CabrilloComboSelection(IDC_CATEGORY_BAND, "160M"));
-    EXPECT_EQ(2, CabrilloComboSelection(IDC_CATEGORY_BAND, "40"));
-    EXPECT_EQ(1, CabrilloComboSelection(IDC_CATEGORY_STATION, "FIXED"));   // sorted position
-    EXPECT_EQ(0, CabrilloComboSelection(IDC_CATEGORY_STATION, ""));        // EXPEDITION
-    EXPECT_EQ(0, CabrilloComboSelection(IDC_CATEGORY_OPERATOR, ""));       // SINGLE-OP
-    EXPECT_EQ(-1, CabrilloComboSelection(IDC_CATEGORY_OVERLAY, "NONE"));
-    EXPECT_EQ(26, CabrilloComboSelection(IDC_LOCATION, "n"));              // NE, not NB
-    EXPECT_EQ(58, CabrilloComboSelection(IDC_LOCATION, "NW"));
-    EXPECT_EQ(-1, CabrilloComboSelection(IDC_CATEGORY_MODE, ""));          // not a combo
+    EXPECT_EQ(1, CabrilloComboSelection(IDC_CABRILLO_CATEGORY_ASSISTED, "NON-ASSISTED"));
+    EXPECT_EQ(0, CabrilloComboSelection(IDC_CABRILLO_CATEGORY_ASSISTED, "assisted"));
+    EXPECT_EQ(-1, CabrilloComboSelection(IDC_CABRILLO_CATEGORY_BAND, "160M"));
+    EXPECT_EQ(2, CabrilloComboSelection(IDC_CABRILLO_CATEGORY_BAND, "40"));
+    EXPECT_EQ(1, CabrilloComboSelection(IDC_CABRILLO_CATEGORY_STATION, "FIXED"));   // sorted position
+    EXPECT_EQ(0, CabrilloComboSelection(IDC_CABRILLO_CATEGORY_STATION, ""));        // EXPEDITION
+    EXPECT_EQ(0, CabrilloComboSelection(IDC_CABRILLO_CATEGORY_OPERATOR, ""));       // SINGLE-OP
+    EXPECT_EQ(-1, CabrilloComboSelection(IDC_CABRILLO_CATEGORY_OVERLAY, "NONE"));
+    EXPECT_EQ(26, CabrilloComboSelection(IDC_CABRILLO_LOCATION, "n"));              // NE, not NB
+    EXPECT_EQ(58, CabrilloComboSelection(IDC_CABRILLO_LOCATION, "NW"));
+    EXPECT_EQ(-1, CabrilloComboSelection(IDC_CABRILLO_CATEGORY_MODE, ""));          // not a combo
 }
 
 TEST(CabrilloDialogSoapBox, LineBreaksBecomeCrLf) {

@@ -3,7 +3,7 @@
 
 #include "interface/module_state.h"
 #include "interface/reset_stats.h"
-#include "interface/settings.h"
+#include "platform/settings.h"
 #include "scoring/bad_qso_report.h"
 #include "scoring/log_ops.h"
 #include "test_util.h"

@@ -56,30 +56,30 @@ struct ControlSpec {
     unsigned flags;
 };
 const ControlSpec kControls[] = {
-    {IDC_SOAPBOX, "SOAPBOX", 55, 252, 191, 31, kTab},
-    {IDC_ADDRESS, "ADDRESS", 55, 156, 191, 14, 0},
+    {IDC_CABRILLO_SOAPBOX, "SOAPBOX", 55, 252, 191, 31, kTab},
+    {IDC_CABRILLO_ADDRESS, "ADDRESS", 55, 156, 191, 14, 0},
     {IDCANCEL, nullptr, 143, 302, 46, 21, 0},
     {IDOK, nullptr, 81, 302, 51, 21, 0},
-    {IDC_EMAIL, "E-MAIL", 55, 283, 191, 12, kAutoHScroll},
-    {IDC_CLUB, "CLUB", 55, 240, 191, 12, kAutoHScroll},
-    {IDC_OPERATORS, "OPERATORS", 55, 227, 191, 12, kAutoHScroll},
-    {IDC_NAME, "NAME", 55, 144, 191, 12, kAutoHScroll},
-    {IDC_CLAIMED, "CLAIMED", 184, 23, 61, 12, kAutoHScroll},
-    {IDC_CONTEST, "CONTEST", 55, 9, 190, 12, kAutoHScroll},
-    {IDC_CALLSIGN, "CALLSIGN", 55, 23, 88, 12, kAutoHScroll},
-    {IDC_CATEGORY_OPERATOR, "CATEGORY-OPERATOR", 92, 36, 79, 86, kTab},
-    {IDC_CATEGORY_BAND, "CATEGORY-BAND", 92, 50, 79, 72, kTab},
-    {IDC_CATEGORY_MODE, "CATEGORY-MODE", 91, 78, 79, 13, kTab | kAutoHScroll},
-    {IDC_CATEGORY_POWER, "CATEGORY-POWER", 91, 105, 80, 51, kTab | kSorted},
-    {IDC_CATEGORY_TRANSMITTER, "CATEGORY-TRANSMITTER", 105, 131, 66, 49, kTab | kSorted},
-    {IDC_CATEGORY_OVERLAY, "CATEGORY-OVERLAY", 91, 92, 80, 51, kTab | kSorted},
-    {IDC_LOCATION, "LOCATION", 213, 38, 30, 85, kTab},
-    {IDC_ADDRESS_CITY, "ADDRESS-CITY", 67, 170, 179, 14, 0},
-    {IDC_ADDRESS_STATE_PROVINCE, "ADDRESS-STATE-PROVINCE", 112, 184, 134, 14, 0},
-    {IDC_ADDRESS_POSTALCODE, "ADDRESS-POSTALCODE", 100, 198, 146, 14, 0},
-    {IDC_ADDRESS_COUNTRY, "ADDRESS-COUNTRY", 100, 212, 146, 14, 0},
-    {IDC_CATEGORY_STATION, "CATEGORY-STATION", 91, 118, 80, 71, kTab | kSorted},
-    {IDC_CATEGORY_ASSISTED, "CATEGORY-ASSISTED", 91, 64, 79, 45, kTab},
+    {IDC_CABRILLO_EMAIL, "E-MAIL", 55, 283, 191, 12, kAutoHScroll},
+    {IDC_CABRILLO_CLUB, "CLUB", 55, 240, 191, 12, kAutoHScroll},
+    {IDC_CABRILLO_OPERATORS, "OPERATORS", 55, 227, 191, 12, kAutoHScroll},
+    {IDC_CABRILLO_NAME, "NAME", 55, 144, 191, 12, kAutoHScroll},
+    {IDC_CABRILLO_CLAIMED, "CLAIMED", 184, 23, 61, 12, kAutoHScroll},
+    {IDC_CABRILLO_CONTEST, "CONTEST", 55, 9, 190, 12, kAutoHScroll},
+    {IDC_CABRILLO_CALLSIGN, "CALLSIGN", 55, 23, 88, 12, kAutoHScroll},
+    {IDC_CABRILLO_CATEGORY_OPERATOR, "CATEGORY-OPERATOR", 92, 36, 79, 86, kTab},
+    {IDC_CABRILLO_CATEGORY_BAND, "CATEGORY-BAND", 92, 50, 79, 72, kTab},
+    {IDC_CABRILLO_CATEGORY_MODE, "CATEGORY-MODE", 91, 78, 79, 13, kTab | kAutoHScroll},
+    {IDC_CABRILLO_CATEGORY_POWER, "CATEGORY-POWER", 91, 105, 80, 51, kTab | kSorted},
+    {IDC_CABRILLO_CATEGORY_TRANSMITTER, "CATEGORY-TRANSMITTER", 105, 131, 66, 49, kTab | kSorted},
+    {IDC_CABRILLO_CATEGORY_OVERLAY, "CATEGORY-OVERLAY", 91, 92, 80, 51, kTab | kSorted},
+    {IDC_CABRILLO_LOCATION, "LOCATION", 213, 38, 30, 85, kTab},
+    {IDC_CABRILLO_ADDRESS_CITY, "ADDRESS-CITY", 67, 170, 179, 14, 0},
+    {IDC_CABRILLO_ADDRESS_STATE_PROVINCE, "ADDRESS-STATE-PROVINCE", 112, 184, 134, 14, 0},
+    {IDC_CABRILLO_ADDRESS_POSTALCODE, "ADDRESS-POSTALCODE", 100, 198, 146, 14, 0},
+    {IDC_CABRILLO_ADDRESS_COUNTRY, "ADDRESS-COUNTRY", 100, 212, 146, 14, 0},
+    {IDC_CABRILLO_CATEGORY_STATION, "CATEGORY-STATION", 91, 118, 80, 71, kTab | kSorted},
+    {IDC_CABRILLO_CATEGORY_ASSISTED, "CATEGORY-ASSISTED", 91, 64, 79, 45, kTab},
 };
 
 std::string Text(HWND window) {
@@ -229,7 +229,7 @@ void CheckLayout(HWND dialog) {
             Check(((s & ES_AUTOHSCROLL) != 0) == ((c.flags & kAutoHScroll) != 0),
                   "%d: ES_AUTOHSCROLL", c.id);
             const LONG multi = ES_MULTILINE | ES_WANTRETURN | WS_VSCROLL;
-            Check((s & multi) == (c.id == IDC_SOAPBOX ? multi : 0), "%d: multi-line styles %08lx",
+            Check((s & multi) == (c.id == IDC_CABRILLO_SOAPBOX ? multi : 0), "%d: multi-line styles %08lx",
                   c.id, s);
         }
 
@@ -275,15 +275,15 @@ void CheckFocusAndTabOrder(HWND dialog) {
     GUITHREADINFO info = {};
     info.cbSize = sizeof info;
     Check(GetGUIThreadInfo(g_dialogThread, &info) &&
-              info.hwndFocus == GetDlgItem(dialog, IDC_SOAPBOX),
+              info.hwndFocus == GetDlgItem(dialog, IDC_CABRILLO_SOAPBOX),
           "focus at open on %d", GetDlgCtrlID(info.hwndFocus));
 
     std::vector<int> expected;
     for (const ControlSpec& c : kControls) {
         if (c.flags & kTab) expected.push_back(c.id);
     }
-    expected.push_back(IDC_SOAPBOX);  // and round again
-    HWND at = GetDlgItem(dialog, IDC_SOAPBOX);
+    expected.push_back(IDC_CABRILLO_SOAPBOX);  // and round again
+    HWND at = GetDlgItem(dialog, IDC_CABRILLO_SOAPBOX);
     for (std::size_t i = 1; i < expected.size(); ++i) {
         at = GetNextDlgTabItem(dialog, at, FALSE);
         Check(GetDlgCtrlID(at) == expected[i], "tab %zu: %d, expected %d", i, GetDlgCtrlID(at),
@@ -299,7 +299,7 @@ void CheckShown(HWND dialog, const CabrilloHeader& header) {
         const std::string& member = header.*f.member;
         if (f.kind == CabrilloControlKind::kEdit) {
             const std::string want =
-                f.controlId == IDC_SOAPBOX ? WithCrLfLineBreaks(member) : member;
+                f.controlId == IDC_CABRILLO_SOAPBOX ? WithCrLfLineBreaks(member) : member;
             Check(Text(control) == want, "%d shows \"%s\"", f.controlId, Text(control).c_str());
             continue;
         }
@@ -321,12 +321,12 @@ void CheckShown(HWND dialog, const CabrilloHeader& header) {
               Text(control).c_str(), want.c_str());
     }
     // The same, spelt out for the cases that matter most.
-    HWND band = GetDlgItem(dialog, IDC_CATEGORY_BAND);
+    HWND band = GetDlgItem(dialog, IDC_CABRILLO_CATEGORY_BAND);
     Check(SendMessageA(band, CB_GETCURSEL, 0, 0) == CB_ERR && Text(band) == "160M", "band 160M");
-    HWND assisted = GetDlgItem(dialog, IDC_CATEGORY_ASSISTED);
+    HWND assisted = GetDlgItem(dialog, IDC_CABRILLO_CATEGORY_ASSISTED);
     Check(SendMessageA(assisted, CB_GETCURSEL, 0, 0) == 1 && Text(assisted) == "NON-ASSISTED",
           "assisted NON-ASSISTED");
-    Check(SendMessageA(GetDlgItem(dialog, IDC_LOCATION), CB_GETCOUNT, 0, 0) == 64, "64 locations");
+    Check(SendMessageA(GetDlgItem(dialog, IDC_CABRILLO_LOCATION), CB_GETCOUNT, 0, 0) == 64, "64 locations");
 }
 
 void PostChars(HWND control, const char* text) {
@@ -347,14 +347,14 @@ void InspectEditAndClickOk(HWND dialog) {
     CheckFocusAndTabOrder(dialog);
     CheckShown(dialog, Prefilled());
 
-    SetDlgItemTextA(dialog, IDC_NAME, "Chris Roe");
-    SetDlgItemTextA(dialog, IDC_SOAPBOX, "Line one\r\nLine two");
-    SendDlgItemMessageA(dialog, IDC_CATEGORY_POWER, CB_SETCURSEL, 2, 0);  // QRP
-    SendDlgItemMessageA(dialog, IDC_LOCATION, CB_SELECTSTRING, static_cast<WPARAM>(-1),
+    SetDlgItemTextA(dialog, IDC_CABRILLO_NAME, "Chris Roe");
+    SetDlgItemTextA(dialog, IDC_CABRILLO_SOAPBOX, "Line one\r\nLine two");
+    SendDlgItemMessageA(dialog, IDC_CABRILLO_CATEGORY_POWER, CB_SETCURSEL, 2, 0);  // QRP
+    SendDlgItemMessageA(dialog, IDC_CABRILLO_LOCATION, CB_SELECTSTRING, static_cast<WPARAM>(-1),
                         reinterpret_cast<LPARAM>("ny"));
-    SendDlgItemMessageA(dialog, IDC_CATEGORY_OVERLAY, CB_SELECTSTRING, static_cast<WPARAM>(-1),
+    SendDlgItemMessageA(dialog, IDC_CABRILLO_CATEGORY_OVERLAY, CB_SELECTSTRING, static_cast<WPARAM>(-1),
                         reinterpret_cast<LPARAM>("ROOKIE"));
-    SetDlgItemTextA(dialog, IDC_CATEGORY_OPERATOR, "MULTI-TWO");  // typed into the field
+    SetDlgItemTextA(dialog, IDC_CABRILLO_CATEGORY_OPERATOR, "MULTI-TWO");  // typed into the field
     PostMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
 }
 
@@ -371,7 +371,7 @@ CabrilloHeader AfterInspectEditAndClickOk() {
 
 // Enter in the soapbox makes a new line; Enter in another control is OK.
 void TypeSoapBoxThenEnter(HWND dialog) {
-    HWND soapBox = GetDlgItem(dialog, IDC_SOAPBOX);
+    HWND soapBox = GetDlgItem(dialog, IDC_CABRILLO_SOAPBOX);
     SetWindowTextA(soapBox, "");
     PostChars(soapBox, "73 de");
     PostKey(soapBox, VK_RETURN, 0x1C);
@@ -381,7 +381,7 @@ void TypeSoapBoxThenEnter(HWND dialog) {
     PostChars(soapBox, "K1ABC");
     Check(WaitFor([&] { return Text(soapBox) == "73 de\r\nK1ABC"; }, 3000),
           "second soapbox line: \"%s\"", Text(soapBox).c_str());
-    HWND club = GetDlgItem(dialog, IDC_CLUB);
+    HWND club = GetDlgItem(dialog, IDC_CABRILLO_CLUB);
     PostMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(club), TRUE);
     PostKey(club, VK_RETURN, 0x1C);
 }
@@ -393,17 +393,17 @@ CabrilloHeader AfterTypeSoapBoxThenEnter() {
 }
 
 void EditThenClickCancel(HWND dialog) {
-    SetDlgItemTextA(dialog, IDC_NAME, "not kept");
+    SetDlgItemTextA(dialog, IDC_CABRILLO_NAME, "not kept");
     PostMessageA(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
 }
 
 void EditThenEscape(HWND dialog) {
-    SetDlgItemTextA(dialog, IDC_CALLSIGN, "not kept");
-    PostKey(GetDlgItem(dialog, IDC_SOAPBOX), VK_ESCAPE, 0x01);
+    SetDlgItemTextA(dialog, IDC_CABRILLO_CALLSIGN, "not kept");
+    PostKey(GetDlgItem(dialog, IDC_CABRILLO_SOAPBOX), VK_ESCAPE, 0x01);
 }
 
 void EditThenClose(HWND dialog) {
-    SetDlgItemTextA(dialog, IDC_CONTEST, "not kept");
+    SetDlgItemTextA(dialog, IDC_CABRILLO_CONTEST, "not kept");
     PostMessageA(dialog, WM_CLOSE, 0, 0);
 }
 

@@ -153,15 +153,15 @@ int main(int argc, char** argv) {
     {
         std::string name, soapBox, contest, mode;
         Operator op("CQ WW CW/SSB DX Contest ", [&](HWND dialog) {
-            name = ItemText(dialog, IDC_NAME);
-            soapBox = ItemText(dialog, IDC_SOAPBOX);
-            contest = ItemText(dialog, IDC_CONTEST);
-            mode = ItemText(dialog, IDC_CATEGORY_MODE);
-            SetDlgItemTextA(dialog, IDC_NAME, "Pat Doe");
-            SetDlgItemTextA(dialog, IDC_CALLSIGN, "W3ABC");
-            SetDlgItemTextA(dialog, IDC_CLAIMED, "999");
-            SetDlgItemTextA(dialog, IDC_SOAPBOX, "Low dipole\r\n73!");
-            SendDlgItemMessageA(dialog, IDC_CATEGORY_POWER, CB_SELECTSTRING, static_cast<WPARAM>(-1),
+            name = ItemText(dialog, IDC_CABRILLO_NAME);
+            soapBox = ItemText(dialog, IDC_CABRILLO_SOAPBOX);
+            contest = ItemText(dialog, IDC_CABRILLO_CONTEST);
+            mode = ItemText(dialog, IDC_CABRILLO_CATEGORY_MODE);
+            SetDlgItemTextA(dialog, IDC_CABRILLO_NAME, "Pat Doe");
+            SetDlgItemTextA(dialog, IDC_CABRILLO_CALLSIGN, "W3ABC");
+            SetDlgItemTextA(dialog, IDC_CABRILLO_CLAIMED, "999");
+            SetDlgItemTextA(dialog, IDC_CABRILLO_SOAPBOX, "Low dipole\r\n73!");
+            SendDlgItemMessageA(dialog, IDC_CABRILLO_CATEGORY_POWER, CB_SELECTSTRING, static_cast<WPARAM>(-1),
                                 reinterpret_cast<LPARAM>("LOW"));
             Press(dialog, IDOK);
         });

@@ -1,12 +1,14 @@
-#include "interface/settings.h"
+#include "platform/settings.h"
 
-#include "interface/module_state.h"
 #include "platform/profile.h"
 #include "scoring/text_util.h"
 
 namespace {
 constexpr std::size_t kReadBufferSize = 100;
 }
+
+const std::string g_settingsPath = "Plugins\\CQ-WW-160-CW-SSB.ini";
+const std::string g_settingsSection = "Settings";
 
 std::string Settings::ReadText(const char* key) const {
     return ProfileReadString(path_, section_, key, "", kReadBufferSize);
