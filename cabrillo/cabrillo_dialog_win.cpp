@@ -6,19 +6,10 @@
 #include <vector>
 
 #include "cabrillo/cabrillo_dialog_logic.h"
+#include "platform/dialog_win.h"
 #include "resources/resource.h"
 
 namespace {
-
-// The module that holds this code and so the dialog template: Stats.dll,
-// or a test program that links the resource script in itself.
-HINSTANCE ThisModule() {
-    HMODULE module = nullptr;
-    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
-                           GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCSTR>(&ShowCabrilloDialog), &module);
-    return module;
-}
 
 std::string ControlText(HWND dialog, int controlId) {
     HWND control = GetDlgItem(dialog, controlId);
@@ -58,36 +49,45 @@ void ControlsToHeader(HWND dialog, CabrilloHeader* header) {
     }
 }
 
-INT_PTR CALLBACK CabrilloDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_INITDIALOG:
-        SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-        HeaderToControls(dialog, *reinterpret_cast<const CabrilloHeader*>(lParam));
-        // Caret at the start of the soapbox rather than all of it selected.
-        SetFocus(GetDlgItem(dialog, IDC_CABRILLO_SOAPBOX));
-        return FALSE;
-    case WM_COMMAND:
-        switch (LOWORD(wParam)) {
-        case IDOK: {
-            LONG_PTR header = GetWindowLongPtrA(dialog, DWLP_USER);
-            ControlsToHeader(dialog, reinterpret_cast<CabrilloHeader*>(header));
-            EndDialog(dialog, IDOK);
-            return TRUE;
+// Filled from the header at initialisation; OK copies the controls back.
+class CabrilloDialog : public Dialog {
+public:
+    explicit CabrilloDialog(CabrilloHeader* header) : header_(header) {}
+
+protected:
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR* result) override {
+        switch (message) {
+        case WM_INITDIALOG:
+            HeaderToControls(hwnd(), *header_);
+            // Caret at the start of the soapbox rather than all of it selected.
+            SetFocus(GetDlgItem(hwnd(), IDC_CABRILLO_SOAPBOX));
+            *result = FALSE;
+            return true;
+        case WM_COMMAND:
+            switch (LOWORD(wParam)) {
+            case IDOK:
+                ControlsToHeader(hwnd(), header_);
+                EndDialog(hwnd(), IDOK);
+                *result = TRUE;
+                return true;
+            case IDCANCEL:  // also Esc and the close box
+                EndDialog(hwnd(), IDCANCEL);
+                *result = TRUE;
+                return true;
+            }
+            break;
         }
-        case IDCANCEL:  // also Esc and the close box
-            EndDialog(dialog, IDCANCEL);
-            return TRUE;
-        }
-        break;
+        return false;
     }
-    return FALSE;
-}
+
+private:
+    CabrilloHeader* header_;
+};
 
 }  // namespace
 
 bool ShowCabrilloDialog(CabrilloHeader* header) {
     if (!header) return false;
-    // Only OK writes the controls back into *header.
-    return DialogBoxParamA(ThisModule(), MAKEINTRESOURCEA(IDD_CABRILLO), GetActiveWindow(),
-                           CabrilloDialogProc, reinterpret_cast<LPARAM>(header)) == IDOK;
+    CabrilloDialog dialog(header);
+    return dialog.RunModal(IDD_CABRILLO, GetActiveWindow()) == IDOK;
 }

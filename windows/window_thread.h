@@ -5,6 +5,10 @@
 
 #include "windows/module_data.h"
 
+// The private message that asks the main window for a call-information
+// update (wParam 0, lParam 0).
+constexpr unsigned kWmCallInfo = 0x900;
+
 // True while the main contest window's thread runs (from the start until the
 // window has ended and its object is freed).
 bool MainWindowExists();

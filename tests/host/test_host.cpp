@@ -277,9 +277,12 @@ int main(int argc, char** argv) {
     if (!g_out) return 2;
 
     // The host's working folder: its own settings file and the plug-in's,
-    // which already chooses the CW weekend.
+    // which already chooses the CW weekend (the main window copies
+    // "setup_mode_cw" into "Mode" as it opens) and whose start toggle lets
+    // only the last reset open the window.
     MakeFolder("Plugins");
-    WriteFile("Plugins/CQ-WW-160-CW-SSB.ini", "[Settings]\r\nMode=1\r\n");
+    WriteFile("Plugins/CQ-WW-160-CW-SSB.ini",
+              "[Settings]\r\nMode=1\r\nsetup_mode_cw=1\r\nStart=1\r\n");
     WriteFile("Harlo2.ini", "[Main]\r\nHarlo=2.21\r\nPath=.\r\n");
 
     Say("GetNumberOfSets -> " + std::to_string(m.getNumberOfSets()));
@@ -348,5 +351,17 @@ int main(int argc, char** argv) {
     Reset(m, 0, ssbStart, ssbEnd);
     Check(m, "DL2XYZ", "CW", "DL", 14, "160m", "160m");
     std::fclose(g_out);
+#if defined(_WIN32)
+    // That reset opened the main window: the host exits while it is open,
+    // once its settings are written.
+    for (int i = 0; i < 500 && !IsWindowVisible(FindWindowA(nullptr, "Setup CQ-WW-160M-CW-2027"));
+         ++i) {
+        Sleep(10);
+    }
+    if (!FindWindowA(nullptr, "Setup CQ-WW-160M-CW-2027")) {
+        std::fprintf(stderr, "test_host: the main window did not open\n");
+        return 1;
+    }
+#endif
     return 0;
 }
