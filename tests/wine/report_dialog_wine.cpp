@@ -15,78 +15,11 @@
 
 #include "interface/exports.h"
 #include "resources/resource.h"
+#include "tests/wine/wine_harness.h"
 
 namespace {
 
-int g_passed = 0, g_failed = 0;
-
-void Check(bool ok, const std::string& what) {
-    if (ok) {
-        ++g_passed;
-    } else {
-        ++g_failed;
-        std::printf("FAIL: %s\n", what.c_str());
-    }
-}
-
-void CheckEqual(const std::string& actual, const std::string& expected, const std::string& what) {
-    Check(actual == expected, what + ": got [" + actual + "], expected [" + expected + "]");
-}
-
-std::string ReadAll(const char* path) {
-    std::string bytes;
-    if (std::FILE* f = std::fopen(path, "rb")) {
-        char buffer[4096];
-        std::size_t n;
-        while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes.append(buffer, n);
-        std::fclose(f);
-    }
-    return bytes;
-}
-
-std::string ItemText(HWND window, int id) {
-    char buffer[512] = "";
-    GetDlgItemTextA(window, id, buffer, sizeof buffer);
-    return buffer;
-}
-
-// Runs an operator's action on the first top-level window of this process
-// with the given caption, on a thread of its own, while the main thread is
-// blocked in the module.
-class Operator {
-public:
-    Operator(const char* caption, std::function<void(HWND)> action)
-        : caption_(caption), action_(std::move(action)) {
-        thread_ = CreateThread(nullptr, 0, &Operator::Run, this, 0, nullptr);
-    }
-    ~Operator() {
-        WaitForSingleObject(thread_, 15000);
-        CloseHandle(thread_);
-    }
-    bool Found() const { return found_; }
-
-private:
-    static DWORD WINAPI Run(void* self) {
-        Operator* op = static_cast<Operator*>(self);
-        for (int i = 0; i < 500; ++i) {  // 5 s at most
-            // A dialog is shown only once WM_INITDIALOG has filled it.
-            HWND window = FindWindowA(nullptr, op->caption_);
-            if (window && IsWindowVisible(window)) {
-                op->found_ = true;
-                op->action_(window);
-                return 0;
-            }
-            Sleep(10);
-        }
-        return 0;
-    }
-    const char* caption_;
-    std::function<void(HWND)> action_;
-    HANDLE thread_ = nullptr;
-    volatile bool found_ = false;
-};
-
-void Press(HWND window, int id) { PostMessageA(window, WM_COMMAND, id, 0); }
+using namespace harness;
 
 double OleDate(int day, int hh, int mm) {  // February 2027, UTC
     return 46419.0 + (day - 1) + (hh * 60 + mm) / 1440.0;
@@ -222,6 +155,5 @@ int main(int argc, char** argv) {
     }
     Check(GetFileAttributesA("W3ABC_P.cbr") == INVALID_FILE_ATTRIBUTES, "no file after CANCEL");
 
-    std::printf("report_dialog_wine: %d passed, %d failed\n", g_passed, g_failed);
-    return g_failed == 0 ? 0 : 1;
+    return Summary("report_dialog_wine");
 }
