@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "cabrillo/cabrillo_export.h"
-#include "interface/settings.h"
+#include "platform/settings.h"
 #include "platform/file_env.h"
 #include "scoring/bad_qso_report.h"
 #include "scoring/log_ops.h"
