@@ -4,6 +4,12 @@
     examples/cw/DL1ABC.log    CQ WW 160 CW weekend 2027, Cabrillo 3.0
     examples/ssb/W3ABC.log    CQ WW 160 SSB weekend 2027, Cabrillo 3.0
     examples/ssb/W3ABC.adi    the same SSB log as ADIF
+    examples/cw-adif/DL1ABC.adi  the CW log as ADIF the way other loggers
+                              write it: exchanges as SRX/STX numbers and
+                              STATE/VE_PROV fields, some records with BAND
+                              but no FREQ
+    examples/period/OK1ABC.log  CQ WW 160 CW weekend 2028 with QSOs just
+                              before and after the contest period
 
 The logs are synthetic but shaped like real ones: QSOs through the nights
 of the weekend, mostly Europe and North America, W/VE stations with their
@@ -157,6 +163,39 @@ def adif(path, contest_id, qsos):
         f.write("".join(out).encode("ascii"))
 
 
+def adif_numbers(path, qsos):
+    """The log as ADIF with the exchanges in the fields other loggers use."""
+    out = ["Synthetic example log for cq160 (see make-examples.py)\r\n",
+           adif_field("ADIF_VER", "3.1.4"), " ", adif_field("PROGRAMID", "make-examples.py"),
+           "\r\n<EOH>\r\n"]
+    for n, q in enumerate(qsos):
+        if q.get("x"):
+            continue
+        modes = {"PH": "SSB", "CW": "CW"}
+        band = {1: "160m", 3: "80m", 7: "40m"}[q["khz"] // 1000]
+        fields = [adif_field("CALL", q["call"]),
+                  adif_field("QSO_DATE", q["date"].replace("-", "")),
+                  adif_field("TIME_ON", "%04d00" % q["time"])]
+        if n % 7 != 3:  # every seventh record knows only its band
+            fields.append(adif_field("FREQ", "%d.%03d" % (q["khz"] // 1000, q["khz"] % 1000)))
+        fields += [adif_field("BAND", band), adif_field("MODE", modes[q["mode"]]),
+                   adif_field("RST_SENT", q["rst_sent"]), adif_field("RST_RCVD", q["rst_rcvd"]),
+                   adif_field("STX", str(int(q["exch_sent"]))),
+                   adif_field("MY_CQ_ZONE", str(int(q["exch_sent"])))]
+        exch = q["exch_rcvd"]
+        if exch.isdigit():
+            fields += [adif_field("SRX", str(int(exch))), adif_field("CQZ", str(int(exch)))]
+        elif n % 2:
+            fields.append(adif_field("STATE", exch))
+        else:
+            fields.append(adif_field("VE_PROV" if q["call"].startswith("V") else "STATE", exch))
+        fields += [adif_field("STATION_CALLSIGN", q["own"]),
+                   adif_field("CONTEST_ID", "CQ-160-CW")]
+        out.append(" ".join(fields) + " <EOR>\r\n")
+    with open(path, "wb") as f:
+        f.write("".join(out).encode("ascii"))
+
+
 def build(maker, own, weekend_days, windows, mode, rst, own_exch, mix, specials, count,
           band_khz, replacements=()):
     """The QSO list: count ordinary QSOs drawn from mix, the special ones
@@ -256,6 +295,44 @@ def cw_log(out_dir):
     ]
     os.makedirs(out_dir, exist_ok=True)
     cabrillo(os.path.join(out_dir, "DL1ABC.log"), header, qsos, transmitter=False)
+    return qsos
+
+
+def period_log(out_dir):
+    """A small CW log of 2028 whose first and last QSOs miss the period
+    (22:00 UTC Friday 28 January to 22:00 UTC Sunday 30 January) by a few
+    minutes, with QSOs on the first and the last minute inside it."""
+    m = Maker(16003)
+    days = ["2028-01-28", "2028-01-29", "2028-01-30"]
+    mix = [(0.55, lambda: m.dx(EUROPE)), (0.25, m.us), (0.08, m.canada),
+           (0.06, lambda: m.dx(ASIA)), (0.06, lambda: m.dx(NORTH_AMERICA_DX))]
+    edges = [(0, 21, 58), (0, 21, 59), (0, 22, 0), (2, 21, 59), (2, 22, 0), (2, 22, 14)]
+    middle = m.times(40, [(0, 22, 24), (1, 0, 7), (1, 16, 24), (2, 0, 7), (2, 16, 21)])
+    minutes = sorted(set(edges + [t for t in middle if t not in edges and
+                                  not (t[0] == 0 and t[1] == 22 and t[2] == 0)]))
+    qsos = []
+    for day, hour, minute in minutes:
+        r = m.rng.random()
+        pick = mix[-1][1]
+        for share, f in mix:
+            if r < share:
+                pick = f
+                break
+            r -= share
+        s = pick()
+        qsos.append(dict(khz=m.rng.randint(1810, 1845), mode="CW", date=days[day],
+                         time=hour * 100 + minute, own="OK1ABC", rst_sent="599",
+                         exch_sent="15", call=s.call, rst_rcvd="599", exch_rcvd=s.exchange))
+    header = [
+        "CALLSIGN: OK1ABC", "CONTEST: CQ-160-CW", "CATEGORY-OPERATOR: SINGLE-OP",
+        "CATEGORY-ASSISTED: ASSISTED", "CATEGORY-BAND: 160M", "CATEGORY-MODE: CW",
+        "CATEGORY-POWER: LOW", "CATEGORY-STATION: FIXED", "CATEGORY-TRANSMITTER: ONE",
+        "CREATED-BY: make-examples.py", "LOCATION: DX", "NAME: Example Operator",
+        "SOAPBOX: Synthetic example log for cq160: two QSOs before the start and two",
+        "SOAPBOX: after the end of the contest period.",
+    ]
+    os.makedirs(out_dir, exist_ok=True)
+    cabrillo(os.path.join(out_dir, "OK1ABC.log"), header, qsos, transmitter=False)
 
 
 def ssb_log(out_dir):
@@ -318,5 +395,8 @@ CW_CLAIMED = "263886"
 SSB_CLAIMED = "116309"
 
 if __name__ == "__main__":
-    cw_log(os.path.join(HERE, "cw"))
+    cw_qsos = cw_log(os.path.join(HERE, "cw"))
     ssb_log(os.path.join(HERE, "ssb"))
+    os.makedirs(os.path.join(HERE, "cw-adif"), exist_ok=True)
+    adif_numbers(os.path.join(HERE, "cw-adif", "DL1ABC.adi"), cw_qsos)
+    period_log(os.path.join(HERE, "period"))

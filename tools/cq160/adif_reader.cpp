@@ -60,6 +60,13 @@ bool ToQso(const Record& r, LogQso* qso, std::string* reason) {
         qso->band = BandOfKHz(hz / 1000.0);
     } else if (!band.empty()) {
         qso->band = NormalisedBand(band);
+        if (qso->band.empty()) {
+            *reason = "unknown BAND " + band;
+            return false;
+        }
+        // The host always hands over a frequency; a logger that kept only
+        // the band worked somewhere in it.
+        qso->freqHz = static_cast<unsigned>(BandLowerEdgeKHz(qso->band) * 1000.0 + 0.5);
     } else {
         *reason = "neither FREQ nor BAND";
         return false;
@@ -73,8 +80,12 @@ bool ToQso(const Record& r, LogQso* qso, std::string* reason) {
     qso->ownCall = UpperAscii(First(r, {"STATION_CALLSIGN", "OPERATOR"}));
     qso->rstSent = First(r, {"RST_SENT"});
     qso->rstRcvd = First(r, {"RST_RCVD"});
-    qso->exchSent = First(r, {"STX_STRING", "MY_STATE", "MY_CQ_ZONE"});
-    qso->exchRcvd = First(r, {"SRX_STRING", "STATE", "CQZ"});
+    qso->exchSent = First(r, {"STX_STRING", "STX"});
+    qso->exchRcvd = First(r, {"SRX_STRING", "SRX"});
+    qso->rcvdStateProv = UpperAscii(First(r, {"STATE", "VE_PROV"}));
+    qso->rcvdZone = First(r, {"CQZ"});
+    qso->sentStateProv = UpperAscii(First(r, {"MY_STATE"}));
+    qso->sentZone = First(r, {"MY_CQ_ZONE"});
     return true;
 }
 
@@ -140,12 +151,18 @@ void ReadAdif(const std::string& text, ContestLog* log) {
             std::string reason = broken;
             if (broken.empty() && ToQso(record, &qso, &reason)) {
                 qso.line = recordLine;
-                if (log->callsign.empty()) log->callsign = qso.ownCall;
+                if (log->callsign.empty() && !qso.ownCall.empty()) {
+                    log->callsign = qso.ownCall;
+                    log->callsignLine = recordLine;
+                }
                 log->qsos.push_back(qso);
             } else {
                 log->unreadable.push_back({recordLine, Shown(text, recordStart, pos), reason});
             }
-            if (log->contest.empty()) log->contest = UpperAscii(First(record, {"CONTEST_ID"}));
+            if (log->contest.empty()) {
+                log->contest = UpperAscii(First(record, {"CONTEST_ID"}));
+                if (!log->contest.empty()) log->contestLine = recordLine;
+            }
             record.clear();
             recordStart = std::string::npos;
             broken.clear();

@@ -1,10 +1,12 @@
 // Reads ADIF (.adi) logs: an optional header up to <EOH>, then records of
 // <NAME:length[:type]>data fields ended by <EOR>. Used per record: CALL,
-// QSO_DATE (yyyymmdd), TIME_ON (hhmm or hhmmss), FREQ (MHz) or else BAND,
-// MODE (PHONE, USB and LSB count as SSB), RST_SENT, RST_RCVD, the exchanges
-// from SRX_STRING / STX_STRING or else the received STATE or CQZ and the
-// sent MY_STATE or MY_CQ_ZONE, and STATION_CALLSIGN (or OPERATOR) for the
-// own call. CONTEST_ID stands in for Cabrillo's CONTEST tag.
+// QSO_DATE (yyyymmdd), TIME_ON (hhmm or hhmmss), FREQ (MHz) or else BAND
+// (the band's lower edge then stands for the frequency), MODE (PHONE, USB
+// and LSB count as SSB), RST_SENT, RST_RCVD, the exchanges as logged
+// (SRX_STRING, else SRX; STX_STRING, else STX), the locations that stand in
+// for a missing exchange (STATE, else VE_PROV, and CQZ received; MY_STATE
+// and MY_CQ_ZONE sent), and STATION_CALLSIGN (or OPERATOR) for the own
+// call. CONTEST_ID stands in for Cabrillo's CONTEST tag.
 #ifndef CQ160_ADIF_READER_H_
 #define CQ160_ADIF_READER_H_
 

@@ -38,3 +38,10 @@ std::string NormalisedBand(const std::string& name) {
     }
     return std::string();
 }
+
+double BandLowerEdgeKHz(const std::string& band) {
+    for (const Band& b : kBands) {
+        if (band == b.name) return b.lowKHz;
+    }
+    return 0;
+}

@@ -13,4 +13,8 @@ std::string BandOfKHz(double kHz);
 // empty when it is none of the known bands.
 std::string NormalisedBand(const std::string& name);
 
+// The lowest frequency of a band named as BandOfKHz() names it, in kHz
+// (1800 for "160m"); 0 for a name that is no band.
+double BandLowerEdgeKHz(const std::string& band);
+
 #endif  // CQ160_BAND_PLAN_H_

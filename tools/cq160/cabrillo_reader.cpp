@@ -113,17 +113,22 @@ void ReadCabrillo(const std::string& text, ContestLog* log) {
             }
         } else if (tag == "X-QSO") {
             ++log->skippedLines;
-        } else if (tag == "START-OF-LOG") {
-            started = true;
-            if (!value.empty()) log->format = "Cabrillo " + value;
-        } else if (tag == "END-OF-LOG") {
-            ended = true;
-        } else if (tag == "CALLSIGN") {
-            log->callsign = UpperAscii(value);
-        } else if (tag == "CONTEST") {
-            log->contest = UpperAscii(value);
-        } else if (tag == "CLAIMED-SCORE") {
-            log->claimedScore = value;
+        } else {
+            log->header.push_back({lineNumber, tag, value});
+            if (tag == "START-OF-LOG") {
+                started = true;
+                if (!value.empty()) log->format = "Cabrillo " + value;
+            } else if (tag == "END-OF-LOG") {
+                ended = true;
+            } else if (tag == "CALLSIGN") {
+                log->callsign = UpperAscii(value);
+                log->callsignLine = lineNumber;
+            } else if (tag == "CONTEST") {
+                log->contest = UpperAscii(value);
+                log->contestLine = lineNumber;
+            } else if (tag == "CLAIMED-SCORE") {
+                log->claimedScore = value;
+            }
         }
     }
     log->endMissing = started && !ended;

@@ -1,5 +1,6 @@
-// Reads Cabrillo 3.0 and 2.0 logs: the header tags CALLSIGN, CONTEST,
-// CLAIMED-SCORE and START-OF-LOG, and the QSO lines
+// Reads Cabrillo 3.0 and 2.0 logs: the header tags (every one is kept;
+// CALLSIGN, CONTEST, CLAIMED-SCORE and START-OF-LOG are read), and the QSO
+// lines
 //   QSO: freq mo date time mycall rst exch call rst exch [t]
 // with the frequency in kHz, the date as yyyy-mm-dd and the time as hhmm.
 // Tags and fields may be in lower case and separated by any run of blanks;

@@ -21,6 +21,19 @@ struct LogQso {
     std::string call;      // worked call, upper case
     std::string rstRcvd;
     std::string exchRcvd;
+    // ADIF only: the stations' locations, which stand in for an exchange
+    // the record does not give (see ChooseExchange()).
+    std::string rcvdStateProv;  // STATE, else VE_PROV
+    std::string rcvdZone;       // CQZ
+    std::string sentStateProv;  // MY_STATE
+    std::string sentZone;       // MY_CQ_ZONE
+};
+
+// One header tag of a Cabrillo log as the operator wrote it.
+struct HeaderTag {
+    int line = 0;
+    std::string tag;    // upper case: "CATEGORY-POWER", "ADDRESS", "SOAPBOX"
+    std::string value;  // blanks around it removed
 };
 
 struct UnreadableLine {
@@ -34,6 +47,9 @@ struct ContestLog {
     std::string callsign;      // CALLSIGN tag (ADIF: the first STATION_CALLSIGN)
     std::string contest;       // CONTEST tag (ADIF: CONTEST_ID)
     std::string claimedScore;  // CLAIMED-SCORE tag as written; empty if none
+    int callsignLine = 0;      // where callsign and contest were found; 0 if nowhere
+    int contestLine = 0;
+    std::vector<HeaderTag> header;  // every Cabrillo header tag, in file order
     std::vector<LogQso> qsos;
     std::vector<UnreadableLine> unreadable;
     int skippedLines = 0;      // X-QSO lines: kept out of the score on purpose

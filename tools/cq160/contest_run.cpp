@@ -1,7 +1,8 @@
 #include "tools/cq160/contest_run.h"
 
-#include <algorithm>
+#include <ctime>
 
+#include "tools/cq160/contest_period.h"
 #include "tools/cq160/file_util.h"
 
 namespace {
@@ -23,6 +24,17 @@ int Weekend(const Options& o, const ContestLog& log) {
 
 }  // namespace
 
+std::string ChooseExchange(const std::string& logged, const std::string& stateProv,
+                           const std::string& zone, const CallLocation& where) {
+    if (!logged.empty()) return logged;
+    const bool sendsStateProv = where.countryPrefix == "K" || where.countryPrefix == "VE";
+    return sendsStateProv ? stateProv : zone;
+}
+
+int TodayOleDay() {
+    return static_cast<int>(std::time(nullptr) / 86400 + 25569);  // 25569: 1970-01-01
+}
+
 std::string DefaultCountryFile() {
     const std::string beside = JoinPath(ExecutableFolder(), "cty.dat");
     return FileExists(beside) ? beside : kDebianCountryFile;
@@ -35,24 +47,41 @@ bool PrepareContestRun(const Options& o, ContestRun* run, std::string* error) {
         if (o.cty.empty()) *error += " (install hamradio-files, or give --cty)";
         return false;
     }
-    const ContestLog& log = run->log;
+    ContestLog& log = run->log;
+    if (log.qsos.empty() && log.unreadable.empty()) {
+        *error = o.log + " is not a contest log: it has no QSO lines";
+        return false;
+    }
     OwnStation& own = run->own;
     own.call = !o.call.empty() ? o.call : log.callsign;
     if (own.call.empty() && !log.qsos.empty()) own.call = log.qsos[0].ownCall;
     if (own.call.empty()) {
-        *error = "the log names no own call: give --call";
+        *error = "the log does not say whose it is (no CALLSIGN): give --call";
         return false;
     }
     if (log.qsos.empty()) {
-        *error = "the log " + o.log + " has no QSO that could be read";
+        *error = "none of the " + std::to_string(log.unreadable.size()) + " QSO lines of " +
+                 o.log + " could be read, for instance line " +
+                 std::to_string(log.unreadable[0].line) + " (" + log.unreadable[0].reason + ")";
         return false;
     }
     own.where = ResolveCall(run->cty, own.call);
     run->cwWeekend = Weekend(o, log) == 1;
-    double first = OleDays(log.qsos[0].time);
-    for (const LogQso& q : log.qsos) first = std::min(first, OleDays(q.time));
-    run->period = WeekendOf(first);
+    run->period = PeriodOfLog(log.qsos, run->cwWeekend);
     run->where.clear();
-    for (const LogQso& q : log.qsos) run->where.push_back(ResolveCall(run->cty, q.call));
+    for (LogQso& q : log.qsos) {
+        run->where.push_back(ResolveCall(run->cty, q.call));
+        q.exchRcvd = ChooseExchange(q.exchRcvd, q.rcvdStateProv, q.rcvdZone, run->where.back());
+        q.exchSent = ChooseExchange(q.exchSent, q.sentStateProv, q.sentZone, own.where);
+        if (q.exchSent.empty()) q.exchSent = o.sent;
+    }
+    WarningContext context;
+    context.cwWeekend = run->cwWeekend;
+    context.period = run->period;
+    context.todayOleDay = o.todayYear ? static_cast<int>(OleDayNumber(o.todayYear, o.todayMonth,
+                                                                      o.todayDay))
+                                      : TodayOleDay();
+    context.callGiven = !o.call.empty();
+    run->warnings = CheckLog(log, context);
     return true;
 }

@@ -10,6 +10,7 @@
 #include "tools/cq160/call_resolver.h"
 #include "tools/cq160/contest_log.h"
 #include "tools/cq160/country_file.h"
+#include "tools/cq160/log_warnings.h"
 #include "tools/cq160/ole_time.h"
 #include "tools/cq160/options.h"
 #include "tools/cq160/replay.h"
@@ -21,13 +22,25 @@ struct ContestRun {
     bool cwWeekend = true;
     ContestPeriod period;
     std::vector<CallLocation> where;  // where[i] for log.qsos[i]
+    std::vector<LogWarning> warnings;
 };
 
 // Reads the log and the country file and works out the rest: the own call
-// from --call, the CALLSIGN tag or the first QSO; the weekend from --mode,
-// the CONTEST tag or the QSOs' modes; the period from the earliest QSO.
-// False with *error when the log or the country file cannot be used.
+// from --call, the CALLSIGN tag or the first QSO; the weekend from
+// --weekend, the CONTEST tag or the QSOs' modes; the period from that
+// weekend's rule and the QSOs' dates (see contest_period.h); the exchanges
+// an ADIF log gives only as locations (ChooseExchange()) and --sent; the
+// warnings. False with *error when the log or the country file cannot be
+// used.
 bool PrepareContestRun(const Options& options, ContestRun* run, std::string* error);
+
+// The exchange as the contest has it when the log gives none of its own:
+// a US or Canadian station's state or province, any other's CQ zone.
+std::string ChooseExchange(const std::string& logged, const std::string& stateProv,
+                           const std::string& zone, const CallLocation& where);
+
+// The system clock's date (UTC) as an OLE day number.
+int TodayOleDay();
 
 // The country file used without --cty: cty.dat beside cq160, else the one
 // of Debian's hamradio-files package.

@@ -54,6 +54,11 @@ bool FileExists(const std::string& path) {
     return fs::is_regular_file(fs::path(path), ec);
 }
 
+bool FolderExists(const std::string& path) {
+    std::error_code ec;
+    return fs::is_directory(fs::path(path), ec);
+}
+
 bool MakeFolders(const std::string& path, std::string* error) {
     std::error_code ec;
     fs::create_directories(fs::path(path), ec);

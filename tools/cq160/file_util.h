@@ -21,6 +21,7 @@ bool ReadWholeFile(const std::string& path, std::string* text, bool* tooLarge = 
 bool WriteWholeFile(const std::string& path, const std::string& text);
 
 bool FileExists(const std::string& path);
+bool FolderExists(const std::string& path);
 
 // Creates the folder and every missing folder above it.
 bool MakeFolders(const std::string& path, std::string* error);

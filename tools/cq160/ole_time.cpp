@@ -76,17 +76,11 @@ std::string FormatUtc(double days) {
     return text;
 }
 
-ContestPeriod WeekendOf(double days) {
-    // OLE day 0 (1899-12-30) was a Saturday; weekday 0 is Sunday.
-    const double kTwentyTwo = (22 * 3600) / 86400.0;
-    const long day = static_cast<long>(std::floor(days));
-    const int weekday = static_cast<int>(((day + 6) % 7 + 7) % 7);
-    long friday = day - (weekday - 5 + 7) % 7;
-    if (friday + kTwentyTwo > days) friday -= 7;
-    // Whole days plus the time of day, like the QSO times, so that equal
-    // instants are equal doubles.
-    ContestPeriod period;
-    period.start = static_cast<double>(friday) + kTwentyTwo;
-    period.end = static_cast<double>(friday + 2) + kTwentyTwo;
-    return period;
+long OleDayNumber(int year, int month, int day) {
+    return DaysFromCivil(year, month, day) + kOleDay1970;
+}
+
+int WeekdayOf(long oleDay) {
+    // OLE day 0 (1899-12-30) was a Saturday.
+    return static_cast<int>(((oleDay + 6) % 7 + 7) % 7);
 }

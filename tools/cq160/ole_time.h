@@ -1,6 +1,5 @@
 // UTC times as the host's date objects hold them: OLE automation dates,
-// days since 1899-12-30 00:00 with the time of day as the fraction. The
-// contest weekend runs from 22:00 UTC Friday to 22:00 UTC Sunday.
+// days since 1899-12-30 00:00 with the time of day as the fraction.
 #ifndef CQ160_OLE_TIME_H_
 #define CQ160_OLE_TIME_H_
 
@@ -28,13 +27,15 @@ UtcTime UtcFromOle(double days);
 // "2027-01-29 22:00" (the seconds only when not zero).
 std::string FormatUtc(double days);
 
+// The days of a civil date (to its midnight), for date arithmetic.
+long OleDayNumber(int year, int month, int day);
+
+// 0 for Sunday ... 6 for Saturday.
+int WeekdayOf(long oleDay);
+
 struct ContestPeriod {
     double start = 0;  // 22:00 UTC Friday
     double end = 0;    // 22:00 UTC Sunday
 };
-
-// The weekend period that begins at the last Friday 22:00 UTC at or before
-// the given time.
-ContestPeriod WeekendOf(double days);
 
 #endif  // CQ160_OLE_TIME_H_

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "tools/cq160/log_text.h"
+#include "tools/cq160/ole_time.h"
 
 const char* UsageText() {
     return "Usage:\n"
@@ -14,12 +15,27 @@ const char* UsageText() {
            "                                  CALL as the operator types it\n"
            "\n"
            "LOG is a Cabrillo 3.0 or 2.0 file or an ADIF file (.adi), of at most 64 MB.\n"
+           "Read from ADIF: CALL, QSO_DATE, TIME_ON, FREQ (else BAND: its lower edge\n"
+           "stands for the frequency), MODE, RST_SENT, RST_RCVD, STATION_CALLSIGN (else\n"
+           "OPERATOR), CONTEST_ID, and the exchanges in this order of preference:\n"
+           "  received: SRX_STRING, SRX, then for US and Canadian stations STATE,\n"
+           "            VE_PROV, for all others CQZ\n"
+           "  sent:     STX_STRING, STX, then MY_STATE from a US or Canadian own\n"
+           "            station, MY_CQ_ZONE from any other, then --sent\n"
+           "\n"
+           "The contest period is the weekend of the CONTEST tag's mode that holds the\n"
+           "log's QSOs: CW the last full weekend of January, SSB that of February,\n"
+           "22:00 UTC Friday to 22:00 UTC Sunday. Warnings (with line numbers, to\n"
+           "standard error and in the summary; they never change the score): QSOs\n"
+           "outside the period, a CONTEST tag of another contest or weekend, QSOs in\n"
+           "another mode than the weekend's, QSO lines sent from another call than\n"
+           "CALLSIGN, QSOs dated after today.\n"
            "\n"
            "Options:\n"
            "  --out DIR       working folder, where the module writes its files\n"
            "                  (default cq160-out/<CALL>, of the call's letters and\n"
            "                  digits, \"/\" as \"_\")\n"
-           "  --module PATH   the module (default: " 
+           "  --module PATH   the module (default: "
 #if defined(_WIN32)
            "Stats.dll"
 #else
@@ -30,21 +46,65 @@ const char* UsageText() {
            "  --call CALL     own call (default: the log's CALLSIGN)\n"
            "  --cty PATH      country file in cty.dat format (default: cty.dat beside\n"
            "                  cq160, else /usr/share/hamradio-files/cty.dat)\n"
-           "  --mode CW|SSB   the weekend, and the mode of the checked call (default:\n"
-           "                  the log's CONTEST tag)\n"
+           "  --weekend CW|SSB  the weekend to score (default: the log's CONTEST tag,\n"
+           "                  else the mode of most QSOs)\n"
+           "  --mode CW|SSB   check: the mode of the checked call (default: the\n"
+           "                  weekend's); score and export: the same as --weekend\n"
+           "  --sent EXCH     the sent exchange, for QSOs whose log gives none\n"
+           "  --today DATE    judge QSO dates against DATE (yyyy-mm-dd) rather than\n"
+           "                  the system clock's date\n"
            "  --freq HZ       frequency of the checked call in Hz (default 1830000)\n"
            "  --zone N        CQ zone of the checked call (default: the country file's)\n"
+           "  --exch EXCH     the exchange received from the checked call, for the\n"
+           "                  module's verdict on it (a US or Canadian station's state\n"
+           "                  or province is its multiplier)\n"
            "  --html FILE     write the module's HTML results to FILE\n"
            "  --results FILE  save the module's results text to FILE as it is\n"
            "  --help          this text\n"
            "\n"
            "Exit status: 0 done; 1 done, but the log has QSO lines that could not be\n"
-           "read (listed, and left out); 2 nothing done: bad arguments, or the log,\n"
-           "the module, the country file or the working folder cannot be used.\n";
+           "read (listed, and left out) or warnings; 2 nothing done: bad arguments,\n"
+           "or the log, the module, the country file or the working folder cannot be\n"
+           "used, or a file asked for could not be written.\n";
 }
+
+namespace {
+
+// "2027-03-01" into its parts, for a real date only.
+bool ParseDate(const std::string& text, int* y, int* m, int* d) {
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-') return false;
+    const std::string ys = text.substr(0, 4), ms = text.substr(5, 2), ds = text.substr(8, 2);
+    if (!IsDigits(ys) || !IsDigits(ms) || !IsDigits(ds)) return false;
+    UtcTime t;
+    t.year = std::stoi(ys);
+    t.month = std::stoi(ms);
+    t.day = std::stoi(ds);
+    if (!IsValidUtcTime(t)) return false;
+    *y = t.year;
+    *m = t.month;
+    *d = t.day;
+    return true;
+}
+
+bool IsFlag(const std::string& arg) {
+    return arg == "--qsos" || arg == "--mults" || arg == "--hours";
+}
+
+bool TakesValue(const std::string& arg) {
+    static const char* const kNames[] = {"--out",  "--module", "--call",  "--cty",   "--html",
+                                         "--results", "--mode", "--weekend", "--freq", "--zone",
+                                         "--exch", "--sent",  "--today", "--json",  "--csv"};
+    for (const char* name : kNames) {
+        if (arg == name) return true;
+    }
+    return false;
+}
+
+}  // namespace
 
 bool ParseOptions(int argc, const char* const* argv, Options* o, std::string* error) {
     std::vector<std::string> positional;
+    std::string mode;  // --mode as given; its meaning depends on the command
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--help" || arg == "-h") {
@@ -54,6 +114,16 @@ bool ParseOptions(int argc, const char* const* argv, Options* o, std::string* er
         if (arg.size() < 2 || arg.compare(0, 2, "--") != 0) {
             positional.push_back(arg);
             continue;
+        }
+        if (IsFlag(arg)) {
+            if (arg == "--qsos") o->qsos = true;
+            if (arg == "--mults") o->mults = true;
+            if (arg == "--hours") o->hours = true;
+            continue;
+        }
+        if (!TakesValue(arg)) {
+            *error = "unknown option " + arg;
+            return false;
         }
         if (i + 1 >= argc) {
             *error = arg + " needs a value";
@@ -72,13 +142,34 @@ bool ParseOptions(int argc, const char* const* argv, Options* o, std::string* er
             o->html = value;
         } else if (arg == "--results") {
             o->results = value;
-        } else if (arg == "--mode") {
-            const std::string mode = HostMode(value);
-            if (mode != "CW" && mode != "SSB") {
-                *error = "--mode takes CW or SSB, not " + value;
+        } else if (arg == "--json") {
+            o->json = value;
+        } else if (arg == "--csv") {
+            o->csv = value;
+        } else if (arg == "--sent") {
+            o->sent = TrimBlanks(value);
+            if (o->sent.empty()) {
+                *error = "--sent takes the exchange you sent (your state, province or CQ zone)";
                 return false;
             }
-            o->cwWeekend = mode == "CW";
+        } else if (arg == "--exch") {
+            o->exch = TrimBlanks(value);
+        } else if (arg == "--mode" || arg == "--weekend") {
+            const std::string m = HostMode(value);
+            if (m != "CW" && m != "SSB") {
+                *error = arg + " takes CW or SSB, not " + value;
+                return false;
+            }
+            if (arg == "--mode") {
+                mode = m;
+            } else {
+                o->cwWeekend = m == "CW";
+            }
+        } else if (arg == "--today") {
+            if (!ParseDate(value, &o->todayYear, &o->todayMonth, &o->todayDay)) {
+                *error = "--today takes a date as yyyy-mm-dd, not " + value;
+                return false;
+            }
         } else if (arg == "--freq") {
             if (!IsDigits(value) || value.size() > 9 || std::stoul(value) == 0) {
                 *error = "--freq takes the frequency in Hz, not " + value;
@@ -92,9 +183,6 @@ bool ParseOptions(int argc, const char* const* argv, Options* o, std::string* er
                 return false;
             }
             o->zone = std::stoi(value);
-        } else {
-            *error = "unknown option " + arg;
-            return false;
         }
     }
     if (positional.empty()) {
@@ -102,23 +190,28 @@ bool ParseOptions(int argc, const char* const* argv, Options* o, std::string* er
         return false;
     }
     const std::string& command = positional[0];
-    std::size_t wanted = 2;
     if (command == "score") {
         o->command = Command::kScore;
     } else if (command == "export") {
         o->command = Command::kExport;
     } else if (command == "check") {
         o->command = Command::kCheck;
-        wanted = 3;
     } else {
         *error = "unknown command " + command;
         return false;
     }
+    const std::size_t wanted = o->command == Command::kCheck ? 3 : 2;
     if (positional.size() != wanted) {
         *error = command + (wanted == 3 ? " takes a log and a call" : " takes one log");
         return false;
     }
     o->log = positional[1];
-    if (wanted == 3) o->checkCall = UpperAscii(TrimBlanks(positional[2]));
+    o->logs.assign(positional.begin() + 1, positional.begin() + 2);
+    if (o->command == Command::kCheck) {
+        o->checkCall = UpperAscii(TrimBlanks(positional[2]));
+        o->checkMode = mode;
+    } else if (!mode.empty() && o->cwWeekend < 0) {
+        o->cwWeekend = mode == "CW";
+    }
     return true;
 }

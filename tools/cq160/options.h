@@ -1,17 +1,19 @@
 // cq160's command line.
-//   cq160 score LOG [options]
+//   cq160 score LOG... [options]
 //   cq160 export LOG [options]
-//   cq160 check LOG CALL [--freq HZ] [--zone N] [options]
+//   cq160 check LOG CALL [--freq HZ] [--zone N] [--exch EXCH] [options]
 #ifndef CQ160_OPTIONS_H_
 #define CQ160_OPTIONS_H_
 
 #include <string>
+#include <vector>
 
 enum class Command { kScore, kExport, kCheck, kHelp };
 
 struct Options {
     Command command = Command::kHelp;
-    std::string log;
+    std::string log;         // the (first) log
+    std::vector<std::string> logs;  // score: every log or folder named
     std::string checkCall;
     std::string out;         // working folder; empty: cq160-out/<CALL>
     std::string module;      // empty: the module built beside cq160
@@ -19,9 +21,20 @@ struct Options {
     std::string cty;         // country file; empty: the default one
     std::string html;        // where to write the HTML results, if wanted
     std::string results;     // where to save the results text, if wanted
-    int cwWeekend = -1;      // --mode: 1 CW, 0 SSB, -1 from the log
+    std::string sent;        // sent exchange for QSOs that log none
+    int cwWeekend = -1;      // --weekend: 1 CW, 0 SSB, -1 from the log
+    std::string checkMode;   // --mode of the checked call; empty: the weekend's
     unsigned freqHz = 1830000;  // --freq of the checked call
     int zone = -1;           // --zone of the checked call; -1 from the country file
+    std::string exch;        // --exch: the exchange received from the checked call
+    int todayYear = 0;       // --today; 0: the system clock's date (UTC)
+    int todayMonth = 0;
+    int todayDay = 0;
+    bool qsos = false;       // --qsos, --mults, --hours: extra sections of score
+    bool mults = false;
+    bool hours = false;
+    std::string json;        // --json FILE, --csv FILE
+    std::string csv;
 };
 
 // Fills *options from argv. False with *error for anything it cannot take.

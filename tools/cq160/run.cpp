@@ -1,6 +1,8 @@
 #include "tools/cq160/run.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -9,9 +11,13 @@
 #include "tools/cq160/file_util.h"
 #include "tools/cq160/host_folder.h"
 #include "tools/cq160/host_operator.h"
+#include "tools/cq160/log_text.h"
 #include "tools/cq160/module_loader.h"
 #include "tools/cq160/replay.h"
+#include "tools/cq160/replay_log.h"
+#include "tools/cq160/results_text.h"
 #include "tools/cq160/run_report.h"
+#include "tools/cq160/score_check.h"
 
 const char kCq160Version[] = "1.0";
 
@@ -51,120 +57,226 @@ std::string FolderNameFor(const std::string& call) {
     return name.find_first_not_of('_') == std::string::npos ? "NOCALL" : name;
 }
 
-std::string TwoDigits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
+bool SendsStateProv(const CallLocation& where) {
+    return where.countryPrefix == "K" || where.countryPrefix == "VE";
+}
 
-// The bad-QSO reports the module left for the weekend in the current
-// folder: their names end in the period's last day as dd_mm_yyyy.
-std::vector<std::string> BadQsoReports(const ContestPeriod& period) {
-    const UtcTime end = UtcFromOle(period.end);
-    const std::string tail =
-        TwoDigits(end.day) + "_" + TwoDigits(end.month) + "_" + std::to_string(end.year) + ".txt";
-    std::vector<std::string> found;
-    for (const std::string& name : FileNamesIn(".")) {
-        if (name.compare(0, 7, "BadQSO_") == 0 && name.size() > tail.size() &&
-            name.compare(name.size() - tail.size(), tail.size(), tail) == 0) {
-            found.push_back(name);
-        }
+// The states and provinces of the QSOs that score, by the contest's
+// abbreviations (an "NL" counts as "NF" or "LB", as in the module).
+std::set<std::string> WorkedStatesProvinces(const ContestRun& run, const ReplayOutcome& outcome) {
+    std::set<std::string> worked;
+    for (std::size_t i = 0; i < outcome.qsos.size(); ++i) {
+        const LogQso& q = run.log.qsos[i];
+        if (outcome.qsos[i].Counts() && SendsStateProv(run.where[i]))
+            worked.insert(StateOrProvince(q.exchRcvd, q.call));
     }
-    return found;
+    return worked;
 }
 
 // cq160 check: the verdict on a call as the operator types it.
-std::string CheckSection(const Options& o, const ContestRun& run, Replay* replay) {
+std::string CheckSection(const Options& o, const ContestRun& run, const ReplayOutcome& outcome,
+                         Replay* replay, const ModuleApi& api) {
     const CallLocation at = ResolveCall(run.cty, o.checkCall);
     const int zone = o.zone > 0 ? o.zone : at.cqZone;
     const std::string band = BandOfKHz(o.freqHz / 1000.0);
-    const std::string mode = run.cwWeekend ? "CW" : "SSB";
+    const std::string mode = !o.checkMode.empty() ? o.checkMode : run.cwWeekend ? "CW" : "SSB";
     std::string hint;
     const int verdict = replay->Check(o.checkCall, mode, at, zone, band, &hint);
-    return "\nCheck: " + o.checkCall + " on " + std::to_string(o.freqHz / 1000) + " kHz (" +
-           (band.empty() ? "no band" : band) + "), " + mode + "\n" +
-           "Country: " + DescribeLocation(at) + "\n" + "Verdict: " + VerdictText(verdict) + "\n" +
-           "Zone hint: " + (hint.empty() ? std::string("none") : hint) + "\n";
+    std::string text = "\nCheck: " + o.checkCall + " on " + std::to_string(o.freqHz / 1000) +
+                       " kHz (" + (band.empty() ? "no band" : band) + "), " + mode + "\n" +
+                       "Country: " + DescribeLocation(at) + "\n" + "Verdict: " +
+                       VerdictText(verdict) + "\n" + "Zone hint: " +
+                       (hint.empty() ? std::string("none") : hint) + "\n";
+    const bool stateProvStation = SendsStateProv(at);
+    if (o.exch.empty()) {
+        if (stateProvStation && verdict != kVerdictDupe && verdict != kVerdictRefused)
+            text += "(A US or Canadian station counts through its state or province, which the "
+                    "verdict does not know: give --exch.)\n";
+        return text;
+    }
+    const int valid = api.isValidExchg(o.exch.c_str(), "", at.countryPrefix.c_str(), "", 0, 0, 0);
+    text += "Exchange " + o.exch + ": the module's check says " +
+            (valid ? "valid" : "not valid") + " (it judges CQ zones as typed)\n";
+    if (stateProvStation) {
+        const std::string typed = UpperAscii(TrimBlanks(o.exch));
+        const std::string mult = StateOrProvince(typed, o.checkCall);
+        const std::string named = mult == typed ? typed : typed + " (" + mult + ")";
+        if (mult.empty()) {
+            text += "Multiplier: none, " + typed +
+                    " is not a state or province of this contest (the QSO would not count)\n";
+        } else if (WorkedStatesProvinces(run, outcome).count(mult)) {
+            text += "Multiplier: " + named + " is already worked\n";
+        } else {
+            text += "Multiplier: " + named + " is a new state or province\n";
+        }
+    }
+    return text;
 }
 
-// Where the results go: standard output, or the --html page; a copy to
-// --results. Paths are absolute (the current folder has changed).
-std::string ResultsSection(const std::string& results, const Options& o,
-                           const std::string& htmlPath, const std::string& resultsPath,
-                           int* status) {
-    std::string text;
-    if (!resultsPath.empty() && !WriteWholeFile(resultsPath, results)) {
-        std::fprintf(stderr, "cq160: cannot write %s\n", o.results.c_str());
-        *status = 2;
-    }
-    if (!htmlPath.empty()) {
-        // Once the host has told its version the module answers with its
-        // HTML page instead of the text.
-        if (WriteWholeFile(htmlPath, results)) {
-            text += "\nHTML results: " + o.html + "\n";
-        } else {
-            std::fprintf(stderr, "cq160: cannot write %s\n", o.html.c_str());
-            *status = 2;
-        }
-    } else {
-        text += "\nResults:\n";
-        text += results.empty() ? "(the module gave no results text)\n" : results;
-        if (!results.empty() && results.back() != '\n') text += "\n";
-    }
+// Writes a file the operator asked for; on failure says so and makes the
+// run's status at least 1 (the results are still on standard output).
+void WriteAsked(const std::string& path, const std::string& shown, const std::string& text,
+                int* status) {
+    if (WriteWholeFile(path, text)) return;
+    std::fprintf(stderr, "cq160: cannot write %s\n", shown.c_str());
+    *status = std::max(*status, 1);
+}
+
+std::string PrintedResults(const std::string& results) {
+    std::string text = "\nResults:\n";
+    text += results.empty() ? "(the module gave no results text)\n" : ResultsForReading(results);
+    if (!results.empty() && text.back() != '\n') text += "\n";
     return text + "\n";
+}
+
+// What is the same for every log of a run: the module and the paths the
+// user gave, made absolute (cq160 moves into each log's working folder).
+struct Session {
+    Options given;    // as the user wrote them, for messages
+    Options options;  // the same with absolute paths
+    ModuleApi api;
+    bool loaded = false;
+    std::string modulePath;
+};
+
+std::string Absolute(const std::string& path) { return path.empty() ? path : AbsolutePath(path); }
+
+bool LoadOnce(Session* s, std::string* error) {
+    if (s->loaded) return true;
+    if (!LoadModule(s->modulePath, &s->api, error)) return false;
+    s->loaded = true;
+    return true;
+}
+
+// One log through the module, as the host would replay it. *report gets
+// the text for standard output; the status is the log's exit status.
+struct LogRow {
+    std::string log;
+    std::string call;
+    std::string mode;
+    std::string qsos;
+    std::string claimed;
+    std::string module;
+    std::string difference;
+    std::string warnings;
+};
+
+int RunLog(Session* s, const std::string& logPath, const std::string& shownLog,
+           const std::string& folderShown, bool batch, std::string* report, LogRow* row) {
+    const Options& o = s->options;
+    Options forLog = o;
+    forLog.log = logPath;
+    ContestRun run;
+    std::string error;
+    row->log = shownLog;
+    if (!PrepareContestRun(forLog, &run, &error)) {
+        row->call = "-";
+        row->mode = "-";
+        row->qsos = "-";
+        row->claimed = "-";
+        row->module = "not scored: " + error;
+        return Fail(error);
+    }
+    std::string folder = folderShown;
+    if (folder.empty()) {
+        const std::string base = o.out.empty() ? "cq160-out" : o.out;
+        folder = batch || o.out.empty() ? JoinPath(base, FolderNameFor(run.own.call)) : o.out;
+    }
+    const std::string folderPath = Absolute(folder);
+    if (!PrepareHostFolder(folderPath, run.cwWeekend, HostVersion(), &error) ||
+        !EnterFolder(folderPath, &error) || !LoadOnce(s, &error)) {
+        row->module = "not scored: " + error;
+        return Fail(error);
+    }
+    for (const LogWarning& w : run.warnings) {
+        std::fprintf(stderr, "cq160: %s%swarning: %s\n", batch ? shownLog.c_str() : "",
+                     batch ? ": " : "", WarningLine(w).c_str());
+    }
+
+    // The scoring run, as the host makes it.
+    const ModuleApi& api = s->api;
+    OperatorStandIn standIn;
+    standIn.Start();
+    if (!o.html.empty() && !batch) api.setVersion(HostVersion().c_str());
+    Replay replay(api);
+    replay.Reset(o.command == Command::kExport ? 1 : 0, run.own, run.period);
+    const ReplayOutcome outcome = ReplayLog(&replay, run, false);
+    int status = run.log.unreadable.empty() && run.warnings.empty() ? 0 : 1;
+    std::string text = "cq160 " + std::string(kCq160Version) + ": " +
+                       RunHeader(BaseName(shownLog), run, outcome);
+    std::string results;
+    if (o.command == Command::kCheck) {
+        text += CheckSection(o, run, outcome, &replay, api);
+        standIn.Stop();
+    } else {
+        // In report mode this request also writes the Cabrillo file.
+        results = replay.Results();
+        standIn.Stop();
+        if (!o.results.empty()) WriteAsked(o.results, s->given.results, results, &status);
+        if (!o.html.empty() && !batch) {
+            // Once the host has told its version the module answers with its
+            // HTML page instead of the text.
+            if (WriteWholeFile(o.html, results)) {
+                text += "\nHTML results: " + s->given.html + "\n\n";
+            } else {
+                std::fprintf(stderr, "cq160: cannot write %s\n", s->given.html.c_str());
+                status = std::max(status, 1);
+                text += "\nHTML results (not written to " + s->given.html + "):\n" + results +
+                        "\n\n";
+            }
+        } else {
+            text += PrintedResults(results);
+        }
+        const std::string badQso = BadQsoReportName(run.period);
+        if (FileExists(badQso)) text += "Bad-QSO report: " + JoinPath(folder, badQso) + "\n";
+        if (o.command == Command::kExport) {
+            const std::string cabrillo = run.own.call + ".cbr";
+            text += "Cabrillo file: " +
+                    (FileExists(cabrillo) ? JoinPath(folder, cabrillo) : "none written") + "\n";
+            text += LeftOutLines(run, outcome);
+        }
+        text += ScoreLine(run, results);
+    }
+    text += WarningLines(run);
+    text += ProblemLines(run);
+    *report = text;
+
+    long long claimed = 0, stated = 0;
+    const bool hasClaimed = ParseClaimedScore(run.log.claimedScore, &claimed);
+    const bool hasScore = ScoreInResults(results, &stated);
+    row->call = run.own.call;
+    row->mode = run.cwWeekend ? "CW" : "SSB";
+    row->qsos = std::to_string(run.log.qsos.size());
+    row->claimed = hasClaimed ? std::to_string(claimed) : "none";
+    row->module = hasScore ? std::to_string(stated) : "none";
+    row->difference = hasClaimed && hasScore ? std::to_string(claimed - stated) : "-";
+    row->warnings = std::to_string(run.warnings.size());
+    return status;
 }
 
 }  // namespace
 
 int RunCommand(const Options& o) {
-    ContestRun run;
-    std::string error;
-    if (!PrepareContestRun(o, &run, &error)) return Fail(error);
-
+    Session s;
+    s.given = o;
+    s.options = o;
     std::string looked;
     std::string module = o.module.empty() ? DefaultModule(&looked) : o.module;
     if (module.empty()) return Fail("no module found (looked for " + looked + "): give --module");
     if (!FileExists(module)) return Fail("cannot open the module " + module);
     // The module writes into the current folder, so cq160 moves there:
     // every path the user gave must still hold afterwards.
-    module = AbsolutePath(module);
-    const std::string htmlPath = o.html.empty() ? std::string() : AbsolutePath(o.html);
-    const std::string resultsPath = o.results.empty() ? std::string() : AbsolutePath(o.results);
-    const std::string folder = o.out.empty() ? "cq160-out/" + FolderNameFor(run.own.call) : o.out;
-    if (!PrepareHostFolder(folder, run.cwWeekend, HostVersion(), &error) ||
-        !EnterFolder(folder, &error)) {
-        return Fail(error);
-    }
-    ModuleApi api;
-    if (!LoadModule(module, &api, &error)) return Fail(error);
+    s.modulePath = AbsolutePath(module);
+    Options& a = s.options;
+    a.cty = Absolute(o.cty);
+    a.html = Absolute(o.html);
+    a.results = Absolute(o.results);
+    a.json = Absolute(o.json);
+    a.csv = Absolute(o.csv);
 
-    // The scoring run, as the host makes it.
-    OperatorStandIn standIn;
-    standIn.Start();
-    if (!htmlPath.empty()) api.setVersion(HostVersion().c_str());
-    Replay replay(api);
-    replay.Reset(o.command == Command::kExport ? 1 : 0, run.own, run.period);
-    int stored = 0;
-    for (std::size_t i = 0; i < run.log.qsos.size(); ++i) {
-        stored += replay.Add(run.log.qsos[i], run.where[i]);
-    }
-    int status = run.log.unreadable.empty() ? 0 : 1;
-    std::string report = "cq160 " + std::string(kCq160Version) + ": " +
-                         RunHeader(BaseName(o.log), run, stored);
-    if (o.command == Command::kCheck) {
-        report += CheckSection(o, run, &replay);
-        standIn.Stop();
-    } else {
-        // In report mode this request also writes the Cabrillo file.
-        const std::string results = replay.Results();
-        standIn.Stop();
-        report += ResultsSection(results, o, htmlPath, resultsPath, &status);
-        for (const std::string& name : BadQsoReports(run.period))
-            report += "Bad-QSO report: " + JoinPath(folder, name) + "\n";
-        if (o.command == Command::kExport) {
-            const std::string cabrillo = run.own.call + ".cbr";
-            report += "Cabrillo file: " +
-                      (FileExists(cabrillo) ? JoinPath(folder, cabrillo) : "none written") + "\n";
-        }
-        report += ScoreLine(run, results);
-    }
-    report += ProblemLines(run);
+    std::string report;
+    LogRow row;
+    const int status = RunLog(&s, Absolute(o.log), o.log, std::string(), false, &report, &row);
     std::fwrite(report.data(), 1, report.size(), stdout);
     return status;
 }

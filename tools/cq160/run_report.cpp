@@ -1,10 +1,28 @@
 #include "tools/cq160/run_report.h"
 
+#include <map>
+#include <vector>
+
+#include "tools/cq160/log_text.h"
 #include "tools/cq160/results_text.h"
 #include "tools/cq160/score_check.h"
 
 namespace {
+
 std::string CountOrNone(std::size_t n) { return n ? std::to_string(n) : std::string("none"); }
+
+std::string Plural(std::size_t n, const std::string& one, const std::string& many) {
+    return std::to_string(n) + " " + (n == 1 ? one : many);
+}
+
+// "bad state or province: 3, dupe: 4" from the problems of some QSOs.
+std::string ProblemCounts(const std::map<std::string, int>& counts) {
+    std::string text;
+    for (const auto& [problem, n] : counts)
+        text += (text.empty() ? "" : ", ") + problem + ": " + std::to_string(n);
+    return text;
+}
+
 }  // namespace
 
 std::string DescribeLocation(const CallLocation& w) {
@@ -15,7 +33,8 @@ std::string DescribeLocation(const CallLocation& w) {
            std::to_string(w.cqZone);
 }
 
-std::string RunHeader(const std::string& logName, const ContestRun& run, int stored) {
+std::string RunHeader(const std::string& logName, const ContestRun& run,
+                      const ReplayOutcome& outcome) {
     const ContestLog& log = run.log;
     std::string text = logName + ", " + log.format + ", " + std::to_string(log.qsos.size()) +
                        " QSOs read";
@@ -23,8 +42,58 @@ std::string RunHeader(const std::string& logName, const ContestRun& run, int sto
     text += "\nStation: " + run.own.call + ", " + DescribeLocation(run.own.where) + "\n";
     text += std::string("Weekend: ") + (run.cwWeekend ? "CW" : "SSB") + ", " +
             FormatUtc(run.period.start) + " to " + FormatUtc(run.period.end) + " UTC\n";
-    text += "Module: " + std::to_string(stored) + " QSOs stored, " +
-            std::to_string(log.qsos.size() - static_cast<std::size_t>(stored)) + " refused\n";
+    std::size_t scoring = 0;
+    std::map<std::string, int> kept, refused;
+    for (const QsoOutcome& q : outcome.qsos) {
+        if (q.Counts()) {
+            ++scoring;
+        } else {
+            ++(q.stored ? kept : refused)[q.Status()];
+        }
+    }
+    const std::size_t refusedCount = log.qsos.size() - static_cast<std::size_t>(outcome.stored);
+    text += "Module: " + std::to_string(log.qsos.size()) + " QSOs handed over, " +
+            std::to_string(scoring) + " score; " +
+            std::to_string(static_cast<std::size_t>(outcome.stored) - scoring) +
+            " kept but not scoring" + (kept.empty() ? "" : " (" + ProblemCounts(kept) + ")") +
+            "; " + std::to_string(refusedCount) + " refused, not kept" +
+            (refused.empty() ? "" : " (" + ProblemCounts(refused) + ")") + "\n";
+    text += "(Each QSO that does not score has a line in the bad-QSO report; the results "
+            "count the dupes as \"Dupe\" and all others as \"Bad QSO\".)\n";
+    return text;
+}
+
+std::string ResultsForReading(const std::string& results) {
+    // Lines with their own line ends, so that every kept byte stays as the
+    // module wrote it.
+    std::vector<std::string> lines;
+    for (std::size_t pos = 0; pos < results.size();) {
+        std::size_t end = results.find('\n', pos);
+        end = end == std::string::npos ? results.size() : end + 1;
+        lines.push_back(results.substr(pos, end - pos));
+        pos = end;
+    }
+    auto isRate = [](const std::string& line) { return line.compare(0, 14, "Hourly (10min)") == 0; };
+    auto isBlank = [](const std::string& line) { return TrimBlanks(line).empty(); };
+    std::string text;
+    bool dropped = false;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (!isRate(lines[i])) {
+            text += lines[i];
+            continue;
+        }
+        std::size_t j = i;
+        while (j < lines.size() && isRate(lines[j])) ++j;
+        // One of the blank lines around the block goes with it.
+        if (i > 0 && isBlank(lines[i - 1]) && j < lines.size() && isBlank(lines[j])) ++j;
+        dropped = true;
+        i = j - 1;
+    }
+    if (dropped) {
+        if (!text.empty() && text.back() != '\n') text += "\n";
+        text += "(The module's rate lines are left out: in a replay they count only the hour "
+                "before the log's last QSO.)\n";
+    }
     return text;
 }
 
@@ -41,12 +110,15 @@ std::string ScoreLine(const ContestRun& run, const std::string& results) {
     return text;
 }
 
+std::string WarningLines(const ContestRun& run) {
+    std::string text = "Warnings: " + CountOrNone(run.warnings.size()) + "\n";
+    for (const LogWarning& w : run.warnings) text += "  " + WarningLine(w) + "\n";
+    return text;
+}
+
 std::string ProblemLines(const ContestRun& run) {
     const ContestLog& log = run.log;
-    std::string text;
-    if (log.endMissing)
-        text += "Warning: START-OF-LOG but no END-OF-LOG: the log may be truncated\n";
-    text += "Unreadable QSO lines: " + CountOrNone(log.unreadable.size()) + "\n";
+    std::string text = "Unreadable QSO lines: " + CountOrNone(log.unreadable.size()) + "\n";
     for (const UnreadableLine& u : log.unreadable)
         text += "  line " + std::to_string(u.line) + ": " + u.text + "  (" + u.reason + ")\n";
     std::string list;
@@ -59,5 +131,26 @@ std::string ProblemLines(const ContestRun& run) {
     }
     text += "Calls without a country (handed over with empty prefixes): " + CountOrNone(unknown) +
             "\n" + list;
+    return text;
+}
+
+std::string LeftOutLines(const ContestRun& run, const ReplayOutcome& outcome) {
+    std::string list;
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < outcome.qsos.size(); ++i) {
+        if (outcome.qsos[i].stored) continue;
+        ++n;
+        list += "  line " + std::to_string(run.log.qsos[i].line) + ": " + run.log.qsos[i].call +
+                "  (" + outcome.qsos[i].Status() + ")\n";
+    }
+    std::string text = "Left out of the Cabrillo file: " + CountOrNone(n);
+    if (n) text += " (the module refused " + std::string(n == 1 ? "it" : "them") +
+                   ", so " + (n == 1 ? "it is" : "they are") + " not in its log)";
+    text += "\n" + list;
+    if (run.log.skippedLines || !run.log.unreadable.empty())
+        text += "  and the log's " +
+                Plural(run.log.skippedLines, "X-QSO line", "X-QSO lines") + " and " +
+                Plural(run.log.unreadable.size(), "unreadable QSO line", "unreadable QSO lines") +
+                ", which were never handed over\n";
     return text;
 }

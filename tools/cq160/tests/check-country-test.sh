@@ -20,7 +20,7 @@ verdict() {
     printf 'START-OF-LOG: 3.0\r\nCALLSIGN: DL1ABC\r\nCONTEST: CQ-160-CW\r\n%s\r\nEND-OF-LOG:\r\n' \
         "QSO: 1822 CW 2027-01-29 2205 DL1ABC 599 14 $logged 599 15" >one.log
     local status=0
-    "${cq160[@]}" check one.log "$checked" --cty "$cty" --out o >out.txt 2>err.txt || status=$?
+    "${cq160[@]}" check one.log "$checked" --cty "$cty" --out o --today 2027-03-01 >out.txt 2>err.txt || status=$?
     if [ "$status" != 0 ] || ! grep -qxF "Verdict: $want" out.txt; then
         echo "logged $logged, checked $checked: not \"$want\" (exit status $status)" >&2
         cat out.txt err.txt >&2

@@ -141,14 +141,17 @@ TEST(AdifReader, ReadsRecordsAndListsBrokenOnes) {
 
     const LogQso& b = log.qsos[1];  // lower-case names, band only, PHONE
     EXPECT_EQ(b.call, "DL1XX");
-    EXPECT_EQ(b.freqHz, 0u);
+    EXPECT_EQ(b.freqHz, 1800000u);  // the band's lower edge, never 0
     EXPECT_EQ(b.band, "160m");
     EXPECT_EQ(b.mode, "SSB");
-    EXPECT_EQ(b.exchRcvd, "14");
-    EXPECT_EQ(b.exchSent, "PA");
+    EXPECT_EQ(b.exchRcvd, "");      // no exchange field: the locations wait
+    EXPECT_EQ(b.rcvdZone, "14");
+    EXPECT_EQ(b.exchSent, "");
+    EXPECT_EQ(b.sentStateProv, "PA");
     EXPECT_EQ(b.rstSent, "");
 
-    EXPECT_EQ(log.qsos[2].exchRcvd, "ON");  // STATE before CQZ
+    EXPECT_EQ(log.qsos[2].rcvdStateProv, "ON");
+    EXPECT_EQ(log.qsos[2].rcvdZone, "4");
     EXPECT_EQ(log.qsos[2].mode, "SSB");     // USB
 
     const struct {
@@ -166,6 +169,34 @@ TEST(AdifReader, ReadsRecordsAndListsBrokenOnes) {
     }
     EXPECT_EQ(log.unreadable[0].text,
               "<QSO_DATE:8>20270226 <TIME_ON:4>2208 <FREQ:4>1.85 <MODE:3>LSB <EOR>");
+}
+
+TEST(AdifReader, SerialNumberFieldsLocationsAndBandEdges) {
+    // Loggers that keep the zone as a contest serial number, the state
+    // only in the location fields, and no frequency.
+    ContestLog log;
+    ReadAdif("<EOH>\r\n"
+             "<CALL:4>OK1X<QSO_DATE:8>20270129<TIME_ON:4>2201<BAND:4>160M<MODE:2>CW"
+             "<SRX:2>15<STX:2>14<SRX_STRING:0><EOR>\r\n"
+             "<CALL:4>K1AB<QSO_DATE:8>20270129<TIME_ON:4>2202<BAND:3>80m<MODE:2>CW"
+             "<STX:2>14<SRX:1>5<SRX_STRING:2>MA<STATE:2>CT<EOR>\r\n"
+             "<CALL:5>VE3AB<QSO_DATE:8>20270129<TIME_ON:4>2203<BAND:3>40M<MODE:2>CW"
+             "<VE_PROV:2>on<CQZ:1>4<MY_CQ_ZONE:2>14<EOR>\r\n"
+             "<CALL:4>G4AB<QSO_DATE:8>20270129<TIME_ON:4>2204<BAND:5>2200m<MODE:2>CW<EOR>\r\n",
+             &log);
+    ASSERT_EQ(log.qsos.size(), 3u);
+    EXPECT_EQ(log.qsos[0].exchRcvd, "15");  // SRX when SRX_STRING is empty
+    EXPECT_EQ(log.qsos[0].exchSent, "14");
+    EXPECT_EQ(log.qsos[0].freqHz, 1800000u);
+    EXPECT_EQ(log.qsos[1].exchRcvd, "MA");  // SRX_STRING before SRX
+    EXPECT_EQ(log.qsos[1].rcvdStateProv, "CT");
+    EXPECT_EQ(log.qsos[1].freqHz, 3500000u);
+    EXPECT_EQ(log.qsos[2].rcvdStateProv, "ON");  // VE_PROV, upper-cased
+    EXPECT_EQ(log.qsos[2].sentZone, "14");
+    EXPECT_EQ(log.qsos[2].freqHz, 7000000u);
+    EXPECT_EQ(log.qsos[2].line, 4);
+    ASSERT_EQ(log.unreadable.size(), 1u);
+    EXPECT_EQ(log.unreadable[0].reason, "unknown BAND 2200m");
 }
 
 TEST(AdifReader, FieldPastTheEndStopsTheReader) {

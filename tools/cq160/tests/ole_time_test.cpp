@@ -34,17 +34,11 @@ TEST(OleTime, Validity) {
     EXPECT_FALSE(IsValidUtcTime(At(2027, 1, 1, 0, 60)));
 }
 
-TEST(OleTime, WeekendFromFriday2200ToSunday2200) {
-    const ContestPeriod cw = WeekendOf(OleDays(At(2027, 1, 29, 22, 0)));
-    EXPECT_EQ(FormatUtc(cw.start), "2027-01-29 22:00");
-    EXPECT_EQ(FormatUtc(cw.end), "2027-01-31 22:00");
-    EXPECT_EQ(cw.start, OleDays(At(2027, 1, 29, 22, 0)));
-    EXPECT_EQ(cw.end, OleDays(At(2027, 1, 31, 22, 0)));
-    for (const UtcTime& t :
-         {At(2027, 1, 30, 0, 0), At(2027, 1, 31, 21, 59), At(2027, 2, 5, 21, 59)})
-        EXPECT_EQ(WeekendOf(OleDays(t)).start, cw.start) << FormatUtc(OleDays(t));
-    EXPECT_EQ(FormatUtc(WeekendOf(OleDays(At(2027, 1, 29, 21, 59))).start), "2027-01-22 22:00");
-    EXPECT_EQ(FormatUtc(WeekendOf(OleDays(At(2027, 2, 27, 3, 0))).end), "2027-02-28 22:00");
+TEST(OleTime, Weekdays) {
+    EXPECT_EQ(WeekdayOf(0), 6);  // 1899-12-30
+    EXPECT_EQ(WeekdayOf(OleDayNumber(2027, 1, 31)), 0);
+    EXPECT_EQ(WeekdayOf(OleDayNumber(2026, 12, 8)), 2);
+    EXPECT_EQ(OleDayNumber(2027, 1, 29), 46416);
 }
 
 }  // namespace

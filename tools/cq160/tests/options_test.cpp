@@ -22,7 +22,8 @@ TEST(Options, Commands) {
     EXPECT_EQ(o.log, "log.cbr");
     EXPECT_EQ(o.checkCall, "K1ABC");
     EXPECT_EQ(o.freqHz, 3525000u);
-    EXPECT_EQ(o.cwWeekend, 0);
+    EXPECT_EQ(o.checkMode, "SSB");  // the checked call's mode, not the weekend's
+    EXPECT_EQ(o.cwWeekend, -1);
     EXPECT_EQ(o.zone, 5);
     EXPECT_EQ(o.out, "dir");
     EXPECT_EQ(o.call, "DL1ABC/P");
@@ -38,6 +39,32 @@ TEST(Options, Commands) {
     Options h;
     ASSERT_TRUE(Parse({"score", "--help"}, &h, &error));
     EXPECT_EQ(h.command, Command::kHelp);
+
+    Options w;
+    ASSERT_TRUE(Parse({"check", "log", "K1A", "--weekend", "ssb", "--mode", "cw", "--exch", " ma",
+                       "--today", "2027-02-01"},
+                      &w, &error))
+        << error;
+    EXPECT_EQ(w.cwWeekend, 0);
+    EXPECT_EQ(w.checkMode, "CW");
+    EXPECT_EQ(w.exch, "ma");
+    EXPECT_EQ(w.todayYear * 10000 + w.todayMonth * 100 + w.todayDay, 20270201);
+
+    Options s;  // score and export: --mode is the weekend, as it always was
+    ASSERT_TRUE(Parse({"score", "log", "--mode", "cw", "--sent", "14", "--qsos", "--hours"}, &s,
+                      &error));
+    EXPECT_EQ(s.cwWeekend, 1);
+    EXPECT_EQ(s.sent, "14");
+    EXPECT_TRUE(s.qsos && s.hours && !s.mults);
+}
+
+TEST(Options, AnUnknownOptionIsCalledUnknown) {
+    for (const char* option : {"--colour", "--qso"}) {
+        Options o;
+        std::string error;
+        EXPECT_FALSE(Parse({"score", "log", option}, &o, &error));
+        EXPECT_EQ(error, std::string("unknown option ") + option);
+    }
 }
 
 TEST(Options, Refusals) {
@@ -52,6 +79,9 @@ TEST(Options, Refusals) {
         {"check", "log", "K1A", "--freq", "1.8"},
         {"check", "log", "K1A", "--zone", "41"},
         {"score", "log", "--colour", "red"},
+        {"score", "log", "--today", "2027-02-30"},
+        {"score", "log", "--weekend", "RTTY"},
+        {"score", "log", "--sent", " "},
     };
     for (const auto& args : bad) {
         Options o;
