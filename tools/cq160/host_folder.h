@@ -8,15 +8,29 @@
 #define CQ160_HOST_FOLDER_H_
 
 #include <string>
+#include <vector>
+
+#include "tools/cq160/contest_log.h"
+#include "tools/cq160/ini_text.h"
 
 // Creates folder (and its Plugins folder) when missing, sets Mode and Start
-// in the settings file (keeping everything else in it) and writes
-// Harlo2.ini. Returns false with *error on the first failure.
+// and the extra keys in the settings file (keeping everything else in it)
+// and writes Harlo2.ini. Returns false with *error on the first failure.
 bool PrepareHostFolder(const std::string& folder, bool cwWeekend,
-                       const std::string& hostVersion, std::string* error);
+                       const std::string& hostVersion, std::string* error,
+                       const IniValues& extra = IniValues());
 
 // The text of a new settings file: "[Settings]\r\nMode=..\r\nStart=1\r\n",
-// or the existing text with those two keys set.
-std::string SettingsText(const std::string& existing, bool cwWeekend);
+// or the existing text with those two keys set; then the extra keys.
+std::string SettingsText(const std::string& existing, bool cwWeekend,
+                         const IniValues& extra = IniValues());
+
+// The settings keys from which the module's Cabrillo header dialog is
+// prefilled, as the operator would have typed them there, from the log's
+// own header: OPERATORS, NAME, ADDRESS (several lines joined by ", "),
+// ADDRESS-CITY, -STATE-PROVINCE, -POSTALCODE, -COUNTRY, EMAIL, CLUB and
+// SOAPBOX (its lines joined by the settings' "<CR><LF>"). Only the tags the
+// log has; a value is cut to the 99 characters the module reads.
+IniValues HeaderSettings(const std::vector<HeaderTag>& header);
 
 #endif  // CQ160_HOST_FOLDER_H_

@@ -183,7 +183,11 @@ int RunLog(Session* s, const std::string& logPath, const std::string& shownLog,
         folder = batch || o.out.empty() ? JoinPath(base, FolderNameFor(run.own.call)) : o.out;
     }
     const std::string folderPath = Absolute(folder);
-    if (!PrepareHostFolder(folderPath, run.cwWeekend, HostVersion(), &error) ||
+    // An export starts from the station data of the log's own header, in
+    // the keys the module's header dialog is prefilled from.
+    const IniValues header =
+        o.command == Command::kExport ? HeaderSettings(run.log.header) : IniValues();
+    if (!PrepareHostFolder(folderPath, run.cwWeekend, HostVersion(), &error, header) ||
         !EnterFolder(folderPath, &error) || !LoadOnce(s, &error)) {
         row->module = "not scored: " + error;
         return Fail(error);
@@ -230,9 +234,15 @@ int RunLog(Session* s, const std::string& logPath, const std::string& shownLog,
         const std::string badQso = BadQsoReportName(run.period);
         if (FileExists(badQso)) text += "Bad-QSO report: " + JoinPath(folder, badQso) + "\n";
         if (o.command == Command::kExport) {
-            const std::string cabrillo = run.own.call + ".cbr";
+            // The module names the file after the call, "/" and "\\" as "_".
+            std::string cabrillo = run.own.call + ".cbr";
+            std::replace(cabrillo.begin(), cabrillo.end(), '/', '_');
+            std::replace(cabrillo.begin(), cabrillo.end(), '\\', '_');
+            std::string written;
+            const bool exported = ReadWholeFile(cabrillo, &written);
             text += "Cabrillo file: " +
-                    (FileExists(cabrillo) ? JoinPath(folder, cabrillo) : "none written") + "\n";
+                    (exported ? JoinPath(folder, cabrillo) : "none written") + "\n";
+            if (exported) text += HeaderDifferences(run.log.header, written);
             text += LeftOutLines(run, outcome);
         }
         text += ScoreLine(run, results);

@@ -6,6 +6,24 @@
 
 namespace {
 
+TEST(HostFolder, TheLogsHeaderInTheKeysTheDialogIsPrefilledFrom) {
+    const std::vector<HeaderTag> header = {
+        {2, "CALLSIGN", "W3ABC"},          {3, "NAME", "Pat Example"},
+        {4, "ADDRESS", "1 Main St"},       {5, "ADDRESS", "Apt 2"},
+        {6, "ADDRESS-CITY", "Erie"},       {7, "CATEGORY-POWER", "LOW"},
+        {8, "SOAPBOX", "Good conditions"}, {9, "SOAPBOX", "73"},
+        {10, "EMAIL", std::string(120, 'e')}};
+    const IniValues values = HeaderSettings(header);
+    ASSERT_EQ(values.size(), 5u);  // only what the log has; no category key
+    EXPECT_EQ(values[0], (std::pair<std::string, std::string>{"Name", "Pat Example"}));
+    EXPECT_EQ(values[1].second, "1 Main St, Apt 2");
+    EXPECT_EQ(values[2].first, "Address_City");
+    EXPECT_EQ(values[3], (std::pair<std::string, std::string>{"Email", std::string(99, 'e')}));
+    EXPECT_EQ(values[4].second, "Good conditions<CR><LF>73");
+    EXPECT_EQ(SettingsText("", true, values).substr(0, 47),
+              "[Settings]\r\nMode=1\r\nStart=1\r\nName=Pat Example\r\n");
+}
+
 TEST(HostFolder, NewSettingsFile) {
     EXPECT_EQ(SettingsText("", true), "[Settings]\r\nMode=1\r\nStart=1\r\n");
     EXPECT_EQ(SettingsText("", false), "[Settings]\r\nMode=0\r\nStart=1\r\n");

@@ -8,7 +8,8 @@
 # and their exit statuses -> status.txt, and compares them and every file of
 # the working folder byte for byte with EXAMPLE_DIR/expected (folder/ holds
 # the working folder; no other file may appear there). "files" compares
-# only results.txt and the folder, for another form of the same log. The
+# only results.txt and the folder (not the Cabrillo file and the settings,
+# which carry the log's own header), for another form of the same log. The
 # module's score must also equal cq160's own count in both runs. The
 # examples are logs of past contests: QSO dates are judged as on --today
 # 2028-06-01. CQ160_UPDATE_EXPECTED=1 writes the expected files instead of
@@ -69,6 +70,10 @@ if [ "$what" = full ]; then
 else
     files="results.txt"
 fi
+if [ "${CQ160_UPDATE_EXPECTED:-0}" = 1 ] && [ "$what" = files ]; then
+    echo "$(basename "$log"): another form of a log whose expected files are written by its own run"
+    exit $fail
+fi
 if [ "${CQ160_UPDATE_EXPECTED:-0}" = 1 ]; then
     rm -rf "$expected/folder"
     mkdir -p "$expected"
@@ -89,9 +94,13 @@ compare() {  # compare EXPECTED ACTUAL
     fi
 }
 for f in $files; do compare "$expected/$f" "$f"; done
+# Another form of a log (ADIF) has no Cabrillo header of its own to carry
+# into the export: its Cabrillo file and settings keep the module's defaults.
+skip='^$'
+[ "$what" = files ] && skip='\.cbr$|^Plugins/'
 while IFS= read -r file; do
     compare "$expected/folder/$file" "folder/$file"
-done < <(cd "$expected/folder" && find . -type f | sed 's|^\./||' | sort)
+done < <(cd "$expected/folder" && find . -type f | sed 's|^\./||' | grep -Ev "$skip" | sort)
 while IFS= read -r file; do
     [ -f "$expected/folder/$file" ] || { echo "unexpected: folder/$file" >&2; fail=1; }
 done < <(cd folder && find . -type f | sed 's|^\./||' | sort)
