@@ -18,6 +18,7 @@
 #include "tools/cq160/results_text.h"
 #include "tools/cq160/run_report.h"
 #include "tools/cq160/score_check.h"
+#include "tools/cq160/score_details.h"
 
 const char kCq160Version[] = "1.0";
 
@@ -129,6 +130,28 @@ std::string PrintedResults(const std::string& results) {
     return text + "\n";
 }
 
+// --qsos, --mults, --hours as text; --json and --csv as files.
+std::string DetailSections(const Options& o, const Options& given, const ContestRun& run,
+                           const ReplayOutcome& outcome, const std::string& results,
+                           int* status) {
+    if (!outcome.totalsTracked) {
+        std::fprintf(stderr, "cq160: the module's results name no totals: no per-QSO answers\n");
+        *status = std::max(*status, 1);
+        return std::string();
+    }
+    std::string text;
+    if (o.qsos) text += "\n" + QsoTable(run, outcome);
+    if (o.mults) text += "\n" + MultiplierLists(run, outcome);
+    if (o.hours) text += "\n" + HourTable(run, outcome);
+    ResultSummary summary;
+    long long claimed = 0, stated = 0;
+    if (ParseClaimedScore(run.log.claimedScore, &claimed)) summary.claimed = std::to_string(claimed);
+    if (ScoreInResults(results, &stated)) summary.score = std::to_string(stated);
+    if (!o.json.empty()) WriteAsked(o.json, given.json, ResultJson(run, outcome, summary), status);
+    if (!o.csv.empty()) WriteAsked(o.csv, given.csv, ResultCsv(run, outcome, summary), status);
+    return text.empty() ? text : text + "\n";
+}
+
 // What is the same for every log of a run: the module and the paths the
 // user gave, made absolute (cq160 moves into each log's working folder).
 struct Session {
@@ -204,7 +227,10 @@ int RunLog(Session* s, const std::string& logPath, const std::string& shownLog,
     if (!o.html.empty() && !batch) api.setVersion(HostVersion().c_str());
     Replay replay(api);
     replay.Reset(o.command == Command::kExport ? 1 : 0, run.own, run.period);
-    const ReplayOutcome outcome = ReplayLog(&replay, run, false);
+    // The per-QSO answers need the module's totals after every QSO.
+    const bool details = o.command == Command::kScore && !batch &&
+                         (o.qsos || o.mults || o.hours || !o.json.empty() || !o.csv.empty());
+    const ReplayOutcome outcome = ReplayLog(&replay, run, details);
     int status = run.log.unreadable.empty() && run.warnings.empty() ? 0 : 1;
     std::string text = "cq160 " + std::string(kCq160Version) + ": " +
                        RunHeader(BaseName(shownLog), run, outcome);
@@ -246,6 +272,7 @@ int RunLog(Session* s, const std::string& logPath, const std::string& shownLog,
             text += LeftOutLines(run, outcome);
         }
         text += ScoreLine(run, results);
+        if (details) text += DetailSections(o, s->given, run, outcome, results, &status);
     }
     text += WarningLines(run);
     text += ProblemLines(run);

@@ -1,5 +1,6 @@
 #include "tools/cq160/score_check.h"
 
+#include <iterator>
 #include <set>
 
 #include "tools/cq160/log_text.h"
@@ -94,4 +95,8 @@ ScoreCount CountScore(const std::vector<LogQso>& qsos, const std::vector<CallLoc
     count.statesProvinces = static_cast<int>(statesProvinces.size());
     count.score = count.points * (count.countries + count.statesProvinces);
     return count;
+}
+
+std::vector<std::string> ContestStatesProvinces() {
+    return std::vector<std::string>(std::begin(kStatesProvinces), std::end(kStatesProvinces));
 }

@@ -18,6 +18,7 @@
 #ifndef CQ160_SCORE_CHECK_H_
 #define CQ160_SCORE_CHECK_H_
 
+#include <string>
 #include <vector>
 
 #include "tools/cq160/call_resolver.h"
@@ -43,5 +44,9 @@ ScoreCount CountScore(const std::vector<LogQso>& qsos, const std::vector<CallLoc
 // "PEI", "NT" is "NWT", "NL" is "LB" from a VO2 call and "NF" from any
 // other), or empty when it is not an acceptable state or province.
 std::string StateOrProvince(const std::string& exchange, const std::string& call);
+
+// The contest's states and provinces, the multipliers a US or Canadian
+// station can give, by the abbreviations StateOrProvince() returns.
+std::vector<std::string> ContestStatesProvinces();
 
 #endif  // CQ160_SCORE_CHECK_H_

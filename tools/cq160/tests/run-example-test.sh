@@ -5,6 +5,8 @@
 #   cq160 score LOG                    -> score.txt, score-stderr.txt
 #   cq160 export LOG --results ...     -> export.txt, export-stderr.txt, results.txt
 #   cq160 check LOG ARGS  for each line of EXAMPLE_DIR/checks.txt -> check.txt
+#   cq160 score LOG ARGS --json --csv  with EXAMPLE_DIR/details-args.txt
+#                                      -> details.txt, .json, .csv
 # and their exit statuses -> status.txt, and compares them and every file of
 # the working folder byte for byte with EXAMPLE_DIR/expected (folder/ holds
 # the working folder; no other file may appear there). "files" compares
@@ -65,8 +67,19 @@ for file in score.txt export.txt; do
     fi
 done
 
+# The per-QSO answers, when the example asks for them (details-args.txt:
+# the options, on one line): text, JSON and CSV.
+details=""
+if [ "$what" = full ] && [ -f "$example/details-args.txt" ]; then
+    read -r -a args <"$example/details-args.txt"
+    run details.txt details-stderr.txt score "$log" "${args[@]}" --json details.json \
+        --csv details.csv --out details-folder --cty "$cty"
+    rm -rf details-folder details-stderr.txt
+    details="details.txt details.json details.csv"
+fi
+
 if [ "$what" = full ]; then
-    files="score.txt score-stderr.txt export.txt export-stderr.txt results.txt check.txt status.txt"
+    files="score.txt score-stderr.txt export.txt export-stderr.txt results.txt check.txt status.txt $details"
 else
     files="results.txt"
 fi
