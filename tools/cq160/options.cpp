@@ -9,6 +9,9 @@ const char* UsageText() {
     return "Usage:\n"
            "  cq160 score LOG [options]       replay a contest log through the scoring\n"
            "                                  module and print its results\n"
+           "  cq160 score LOG LOG... | DIR    several logs (or the .log, .cbr, .adi and\n"
+           "                                  .adif files of a folder): one summary row\n"
+           "                                  each; the exit status is the worst log's\n"
            "  cq160 export LOG [options]      the same in report mode: the module also\n"
            "                                  writes its Cabrillo file <CALL>.cbr\n"
            "  cq160 check LOG CALL [options]  replay the log, then ask the module about\n"
@@ -212,6 +215,12 @@ bool ParseOptions(int argc, const char* const* argv, Options* o, std::string* er
         return false;
     }
     const std::size_t wanted = o->command == Command::kCheck ? 3 : 2;
+    if (o->command == Command::kScore && positional.size() > 2) {
+        o->log = positional[1];
+        o->logs.assign(positional.begin() + 1, positional.end());
+        if (!mode.empty() && o->cwWeekend < 0) o->cwWeekend = mode == "CW";
+        return true;
+    }
     if (positional.size() != wanted) {
         *error = command + (wanted == 3 ? " takes a log and a call" : " takes one log");
         return false;

@@ -1,5 +1,5 @@
 // cq160's command line.
-//   cq160 score LOG... [options]
+//   cq160 score LOG [LOG... | DIR] [options]
 //   cq160 export LOG [options]
 //   cq160 check LOG CALL [--freq HZ] [--zone N] [--exch EXCH] [options]
 #ifndef CQ160_OPTIONS_H_

@@ -160,6 +160,7 @@ struct Session {
     ModuleApi api;
     bool loaded = false;
     std::string modulePath;
+    std::string outBase;  // where the logs' working folders go, absolute
 };
 
 std::string Absolute(const std::string& path) { return path.empty() ? path : AbsolutePath(path); }
@@ -205,7 +206,9 @@ int RunLog(Session* s, const std::string& logPath, const std::string& shownLog,
         const std::string base = o.out.empty() ? "cq160-out" : o.out;
         folder = batch || o.out.empty() ? JoinPath(base, FolderNameFor(run.own.call)) : o.out;
     }
-    const std::string folderPath = Absolute(folder);
+    // A batch moves from folder to folder: its paths start from outBase.
+    const std::string folderPath =
+        batch ? JoinPath(s->outBase, FolderNameFor(run.own.call)) : Absolute(folder);
     // An export starts from the station data of the log's own header, in
     // the keys the module's header dialog is prefilled from.
     const IniValues header =
@@ -310,10 +313,75 @@ int RunCommand(const Options& o) {
     a.results = Absolute(o.results);
     a.json = Absolute(o.json);
     a.csv = Absolute(o.csv);
+    s.outBase = Absolute(o.out.empty() ? "cq160-out" : o.out);
 
-    std::string report;
-    LogRow row;
-    const int status = RunLog(&s, Absolute(o.log), o.log, std::string(), false, &report, &row);
-    std::fwrite(report.data(), 1, report.size(), stdout);
-    return status;
+    // The logs: the files named, and the logs in the folders named.
+    std::vector<std::string> logs;
+    bool folderGiven = false;
+    for (const std::string& given : o.logs) {
+        if (!FolderExists(given)) {
+            logs.push_back(given);
+            continue;
+        }
+        folderGiven = true;
+        for (const std::string& name : FileNamesIn(given)) {
+            const std::string upper = UpperAscii(name);
+            for (const char* ext : {".LOG", ".CBR", ".ADI", ".ADIF"}) {
+                const std::string e = ext;
+                if (upper.size() > e.size() && upper.compare(upper.size() - e.size(), e.size(), e) == 0) {
+                    logs.push_back(JoinPath(given, name));
+                    break;
+                }
+            }
+        }
+    }
+    if (logs.empty()) return Fail("no log in " + o.log);
+    if (logs.size() == 1 && !folderGiven) {
+        std::string report;
+        LogRow row;
+        const int status = RunLog(&s, Absolute(o.log), o.log, std::string(), false, &report, &row);
+        std::fwrite(report.data(), 1, report.size(), stdout);
+        return status;
+    }
+    if (!o.html.empty() || !o.results.empty() || !o.json.empty() || !o.csv.empty() || o.qsos ||
+        o.mults || o.hours) {
+        return Fail("--html, --results, --json, --csv, --qsos, --mults and --hours take one log");
+    }
+    // One row per log; the full reports are those of "cq160 score LOG".
+    std::vector<std::string> paths;  // before the first log moves into its folder
+    for (const std::string& log : logs) paths.push_back(Absolute(log));
+    std::vector<LogRow> rows;
+    int worst = 0;
+    std::vector<int> statuses;
+    for (std::size_t i = 0; i < logs.size(); ++i) {
+        const std::string& log = logs[i];
+        std::string report;
+        LogRow row;
+        const int status = RunLog(&s, paths[i], log, std::string(), true, &report, &row);
+        worst = std::max(worst, status);
+        statuses.push_back(status);
+        rows.push_back(row);
+    }
+    std::string text = "cq160 " + std::string(kCq160Version) + ": " + std::to_string(rows.size()) +
+                       " logs\n";
+    char line[512];
+    std::snprintf(line, sizeof line, "%-24s %-12s %-4s %6s %10s %10s %10s %8s %6s\n", "log",
+                  "call", "mode", "QSOs", "claimed", "module", "difference", "warnings",
+                  "status");
+    text += line;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const LogRow& r = rows[i];
+        if (r.call.empty() || r.call == "-") {
+            text += r.log + ": " + r.module + " (status " + std::to_string(statuses[i]) + ")\n";
+            continue;
+        }
+        std::snprintf(line, sizeof line, "%-24s %-12s %-4s %6s %10s %10s %10s %8s %6d\n",
+                      BaseName(r.log).c_str(), r.call.c_str(), r.mode.c_str(), r.qsos.c_str(),
+                      r.claimed.c_str(), r.module.c_str(), r.difference.c_str(),
+                      r.warnings.c_str(), statuses[i]);
+        text += line;
+    }
+    text += "Exit status: " + std::to_string(worst) + " (the worst of the logs)\n";
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    return worst;
 }

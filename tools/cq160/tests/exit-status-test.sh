@@ -94,5 +94,16 @@ expect 0 "refused, not kept (missing exchange: 1)" score nosent.adi --cty "$cty"
 printf "$adif"'<EOR>\r\n' >nocall.adi
 expect 2 "no CALLSIGN): give --call" score nocall.adi --cty "$cty"
 expect 0 "Score: claimed none, module 10," score nosent.adi --cty "$cty" --out o --sent 14
+# Several logs: one row each, the worst status.
+expect 0 "Exit status: 0 (the worst of the logs)" score good.log mm.log --cty "$cty" --out many
+grep -q "^good.log  *DL1ABC  *CW  *1  *none  *10  *- *0  *0$" out.txt ||
+    { echo "no summary row for good.log" >&2; cat out.txt >&2; fail=1; }
+expect 1 "Exit status: 1 (the worst of the logs)" score good.log early.log --cty "$cty" \
+    --out many
+expect 2 "missing.log: not scored: cannot read the log" score good.log missing.log \
+    --cty "$cty" --out many
+mkdir -p logs && cp good.log broken.log logs/ && cp nosent.adi logs/ && echo notes >logs/x.txt
+expect 1 "cq160 1.0: 3 logs" score logs --cty "$cty" --out many
+expect 2 "take one log" score good.log mm.log --qsos --cty "$cty" --out many
 [ "$fail" = 0 ] && echo "exit statuses as expected"
 exit $fail

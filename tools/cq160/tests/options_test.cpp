@@ -58,6 +58,14 @@ TEST(Options, Commands) {
     EXPECT_TRUE(s.qsos && s.hours && !s.mults);
 }
 
+TEST(Options, ScoreTakesSeveralLogs) {
+    Options o;
+    std::string error;
+    ASSERT_TRUE(Parse({"score", "a.log", "b.adi", "dir", "--mode", "ssb"}, &o, &error)) << error;
+    EXPECT_EQ(o.logs, (std::vector<std::string>{"a.log", "b.adi", "dir"}));
+    EXPECT_EQ(o.cwWeekend, 0);
+}
+
 TEST(Options, AnUnknownOptionIsCalledUnknown) {
     for (const char* option : {"--colour", "--qso"}) {
         Options o;
@@ -71,7 +79,7 @@ TEST(Options, Refusals) {
     const std::vector<std::vector<const char*>> bad = {
         {},
         {"score"},
-        {"score", "a", "b"},
+        {"export", "a", "b"},
         {"check", "log"},
         {"rescore", "log"},
         {"score", "log", "--out"},
