@@ -16,6 +16,8 @@
 #include "interface/module_state.h"
 #include "platform/settings.h"
 #include "test_util.h"
+#include "window_fakes.h"
+#include "windows/main_window.h"
 
 namespace {
 
@@ -93,4 +95,65 @@ TEST(Concurrency, HostThreadExportsAgainstLockedReadsAndWindowKeys) {
     EXPECT_NE(settings.ReadText("Claimed"), "");
     EXPECT_EQ(settings.ReadInt("Mode"), 1);
     EXPECT_EQ(results, 24);
+}
+
+// The real window logic on the second thread: the call-information update
+// (reads of the log, the band lists and the run state, writes of the
+// previous-QSO row) and the weekend switch (the report name) against the
+// host thread's exports.
+TEST(Concurrency, WindowUpdatesAgainstTheHostThread) {
+    ScopedTempCwd dir;
+    mkdir("Plugins", 0777);
+    ModuleSettings().WriteText("setup_view_zone", "1");
+    ModuleSettings().WriteText("setup_view_multiplier_extended", "1");
+    std::atomic<bool> done{false};
+    std::atomic<int> updates{0};
+    COleDateTime start(46416.0 + 22.0 / 24), end(46418.0 + 22.0 / 24);
+    ResetStats0(nullptr, 0, "DL1ABC", &start, &end, nullptr, nullptr, nullptr, nullptr, nullptr,
+                nullptr, nullptr, nullptr, nullptr, "DL", 0, 0, 0, 0.0, 0.0, nullptr, "EU",
+                nullptr);
+
+    std::thread ui([&] {
+        Events events;
+        WindowState state;
+        const Settings settings = ModuleSettings();
+        FakeLayer layer(&events, settings, &state);
+        FakeHost host(&events);
+        FakeWindow window(WindowKind::kMain, &events);
+        SetupCqWw main(window, layer, host, settings,
+                       ModuleData{&g_storeLock, &g_store, &g_run, &g_refreshArmed}, state);
+        main.OnInitDialog();
+        for (int i = 0; !done.load(); ++i) {
+            host.call = i % 3 == 0 ? "" : "K1AB";
+            main.OnCallInfo();
+            if (i % 50 == 25) main.OnModeSsb();
+            if (i % 50 == 0) main.OnModeCw();
+            events.clear();
+            updates.fetch_add(1);
+        }
+        main.CloseChildren();
+    });
+
+    const char* const calls[] = {"K1AB", "UA9AAA", "K1ABC", "VE3XY", "OK1AA"};
+    const char* const countries[] = {"K", "UA9", "K", "VE", "OK"};
+    const char* const exchanges[] = {"MA", "17", "CT", "ON", "15"};
+    for (int round = 0; round < 4; ++round) {
+        ResetStats0(nullptr, 0, "DL1ABC", &start, &end, nullptr, nullptr, nullptr, nullptr,
+                    nullptr, nullptr, nullptr, nullptr, nullptr, "UA", 0, 0, 0, 0.0, 0.0,
+                    nullptr, "EU", nullptr);
+        for (int i = 0; i < 40; ++i) {
+            COleDateTime at(46417.0 + i / 1440.0);
+            const int k = i % 5;
+            Add(calls[k], countries[k], exchanges[k], &at);
+            if (i % 7 == 3) Remove(calls[k], countries[k], exchanges[k], &at);
+            if (i % 10 == 9) {
+                int out = 0;
+                GetResult0(&out);
+            }
+        }
+    }
+    while (updates.load() < 100) std::this_thread::yield();
+    done.store(true);
+    ui.join();
+    EXPECT_GE(updates.load(), 100);
 }
