@@ -6,9 +6,14 @@
 # nothing when everything is present.
 #   install-deps.sh           everything
 #   install-deps.sh --native  only what the native build and its tests need
+#   install-deps.sh --pictures  everything, and what the README's pictures
+#                               need (ImageMagick, fonts metric-compatible
+#                               with Arial for Wine)
 set -e
 native_only=0
+pictures=0
 [ "${1:-}" = "--native" ] && native_only=1
+[ "${1:-}" = "--pictures" ] && pictures=1
 
 need=""
 have() { command -v "$1" >/dev/null 2>&1; }
@@ -29,6 +34,11 @@ wine_ok=1
 have wine || wine_ok=0
 dpkg -s wine32:i386 >/dev/null 2>&1 || wine_ok=0
 [ "$wine_ok" = 1 ] || need="$need wine wine32:i386"
+fi
+
+if [ "$pictures" = 1 ]; then
+[ -x /usr/bin/convert ] || need="$need imagemagick"
+[ -f /usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf ] || need="$need fonts-liberation"
 fi
 
 if [ -z "$need" ]; then
