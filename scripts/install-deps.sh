@@ -6,9 +6,8 @@
 # nothing when everything is present.
 #   install-deps.sh           everything
 #   install-deps.sh --native  only what the native build and its tests need
-#   install-deps.sh --pictures  everything, and what the README's pictures
-#                               need (ImageMagick, fonts metric-compatible
-#                               with Arial for Wine)
+#   install-deps.sh --pictures  everything, and ImageMagick for the README's
+#                               pictures
 set -e
 native_only=0
 pictures=0
@@ -38,7 +37,6 @@ fi
 
 if [ "$pictures" = 1 ]; then
 [ -x /usr/bin/convert ] || need="$need imagemagick"
-[ -f /usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf ] || need="$need fonts-liberation"
 fi
 
 if [ -z "$need" ]; then
