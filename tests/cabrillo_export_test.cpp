@@ -123,3 +123,50 @@ TEST(CabrilloText, ReplaceAllAndFileBase) {
     EXPECT_EQ(CabrilloFileBase("DL\\K1ABC/P"), "DL_K1ABC_P");
     EXPECT_EQ(CabrilloFileBase("\t"), "TAVU");
 }
+
+#if !defined(_WIN32)
+#include "cabrillo/cabrillo_dialog_posix.h"
+#include "resources/resource.h"
+
+namespace {
+
+// Enters "LOW" for the power and "ve8" for LOCATION; remembers what the
+// power and the assisted box showed.
+struct FakeOperator {
+    std::string powerShown, assistedShown;
+    int asked = 0;
+    static const char* Answer(void* context, int controlId, const char* shown) {
+        FakeOperator* self = static_cast<FakeOperator*>(context);
+        ++self->asked;
+        if (controlId == IDC_CABRILLO_CATEGORY_ASSISTED) self->assistedShown = shown;
+        if (controlId == IDC_CABRILLO_CATEGORY_POWER) {
+            self->powerShown = shown;
+            return "LOW";
+        }
+        return controlId == IDC_CABRILLO_LOCATION ? "ve8" : nullptr;
+    }
+};
+
+}  // namespace
+
+TEST_F(CabrilloTest, AStandInOperatorEditsTheHeaderWhereThereIsNoDialog) {
+    FakeOperator op;
+    SetCabrilloDialogOperator(&FakeOperator::Answer, &op);
+    settings_.WriteText("Name", "Pat");
+    const int begun = export_.beginExport("VE8ABC", kStart, kEnd, settings_, 1);
+    SetCabrilloDialogOperator(nullptr, nullptr);
+    ASSERT_EQ(begun, 1);
+    EXPECT_EQ(op.asked, 22);  // every control once
+    EXPECT_EQ(op.powerShown, "HIGH");
+    EXPECT_EQ(op.assistedShown, "NON-ASSISTED");
+    EXPECT_EQ(export_.header().categoryPower, "LOW");
+    EXPECT_EQ(export_.header().location, "ve8");  // as typed, not a list item
+    EXPECT_EQ(export_.header().name, "Pat");
+    EXPECT_EQ(export_.header().categoryBand, "160M");
+
+    // Without the operator the next export starts from the defaults again.
+    ASSERT_EQ(export_.beginExport("VE8ABC", kStart, kEnd, settings_, 1), 1);
+    EXPECT_EQ(export_.header().categoryPower, "HIGH");
+    EXPECT_EQ(op.asked, 22);
+}
+#endif

@@ -1,5 +1,6 @@
 #include "tools/cq160/host_folder.h"
 
+#include "resources/resource.h"
 #include "tools/cq160/file_util.h"
 #include "tools/cq160/ini_text.h"
 
@@ -8,6 +9,24 @@ std::string SettingsText(const std::string& existing, bool cwWeekend, const IniV
     values.insert(values.end(), extra.begin(), extra.end());
     return SetIniValues(existing, "Settings", values);
 }
+
+namespace {
+
+// The values of every line of a tag, joined; false when the log has none.
+bool TagValue(const std::vector<HeaderTag>& header, const char* tag, const char* joiner,
+              std::string* value) {
+    bool found = false;
+    value->clear();
+    for (const HeaderTag& h : header) {
+        if (h.tag != tag) continue;
+        if (found) *value += joiner;
+        *value += h.value;
+        found = true;
+    }
+    return found;
+}
+
+}  // namespace
 
 IniValues HeaderSettings(const std::vector<HeaderTag>& header) {
     static const struct {
@@ -29,19 +48,36 @@ IniValues HeaderSettings(const std::vector<HeaderTag>& header) {
     constexpr std::size_t kLongest = 99;  // the module reads 100-byte buffers
     IniValues values;
     for (const auto& field : kFields) {
-        bool found = false;
         std::string value;
-        for (const HeaderTag& h : header) {
-            if (h.tag != field.tag) continue;
-            if (found) value += field.joiner;
-            value += h.value;
-            found = true;
-        }
-        if (!found) continue;
+        if (!TagValue(header, field.tag, field.joiner, &value)) continue;
         if (value.size() > kLongest) value.resize(kLongest);
         values.push_back({field.key, value});
     }
     return values;
+}
+
+std::vector<DialogEdit> HeaderDialogEdits(const std::vector<HeaderTag>& header) {
+    static const struct {
+        const char* tag;
+        int controlId;
+    } kFields[] = {
+        {"CATEGORY-OPERATOR", IDC_CABRILLO_CATEGORY_OPERATOR},
+        {"CATEGORY-ASSISTED", IDC_CABRILLO_CATEGORY_ASSISTED},
+        {"CATEGORY-BAND", IDC_CABRILLO_CATEGORY_BAND},
+        {"CATEGORY-MODE", IDC_CABRILLO_CATEGORY_MODE},
+        {"CATEGORY-POWER", IDC_CABRILLO_CATEGORY_POWER},
+        {"CATEGORY-STATION", IDC_CABRILLO_CATEGORY_STATION},
+        {"CATEGORY-TRANSMITTER", IDC_CABRILLO_CATEGORY_TRANSMITTER},
+        {"CATEGORY-OVERLAY", IDC_CABRILLO_CATEGORY_OVERLAY},
+        {"LOCATION", IDC_CABRILLO_LOCATION},
+    };
+    std::vector<DialogEdit> edits;
+    for (const auto& field : kFields) {
+        DialogEdit edit;
+        edit.controlId = field.controlId;
+        if (TagValue(header, field.tag, " ", &edit.text)) edits.push_back(edit);
+    }
+    return edits;
 }
 
 bool PrepareHostFolder(const std::string& folder, bool cwWeekend,

@@ -33,4 +33,18 @@ std::string SettingsText(const std::string& existing, bool cwWeekend,
 // log has; a value is cut to the 99 characters the module reads.
 IniValues HeaderSettings(const std::vector<HeaderTag>& header);
 
+// Text the operator enters in one control of the module's Cabrillo header
+// dialog (controlId: IDC_CABRILLO_*) before pressing OK.
+struct DialogEdit {
+    int controlId = 0;
+    std::string text;
+};
+
+// What the operator enters in the header dialog from the log's own header:
+// the fields the dialog starts from its fixed defaults at every export
+// (CATEGORY-OPERATOR, -ASSISTED, -BAND, -MODE, -POWER, -STATION,
+// -TRANSMITTER, -OVERLAY and LOCATION), as the log writes them (several
+// lines of a tag joined by " "). Only the tags the log has.
+std::vector<DialogEdit> HeaderDialogEdits(const std::vector<HeaderTag>& header);
+
 #endif  // CQ160_HOST_FOLDER_H_

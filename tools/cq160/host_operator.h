@@ -1,24 +1,32 @@
 // Stands in for the operator at the module's modal windows while cq160
-// drives it: the Cabrillo header dialog is answered with OK, and a message
-// box is answered with OK after its text went to standard error as
-// "<caption>: <text>", which is what the module itself does where there is
-// no desktop. On Windows a thread watches this process's dialog windows;
-// elsewhere the module shows no window and there is nothing to do.
+// drives it: the Cabrillo header dialog gets the edits given (the text of
+// each control named, a combo box's edit field for a combo box) and is
+// answered with OK, and a message box is answered with OK after its text
+// went to standard error as "<caption>: <text>", which is what the module
+// itself does where there is no desktop. On Windows a thread watches this
+// process's dialog windows; elsewhere the module shows no window, and the
+// edits reach its header dialog through the module's own hook
+// (cabrillo_dialog_posix.h) while the stand-in runs.
 #ifndef CQ160_HOST_OPERATOR_H_
 #define CQ160_HOST_OPERATOR_H_
 
 #include <memory>
+#include <vector>
+
+#include "tools/cq160/host_folder.h"
+#include "tools/cq160/module_loader.h"
 
 class OperatorStandIn {
 public:
-    OperatorStandIn();
+    // api must outlive the stand-in.
+    OperatorStandIn(const ModuleApi& api, std::vector<DialogEdit> headerEdits);
     ~OperatorStandIn();  // stops the watcher
     OperatorStandIn(const OperatorStandIn&) = delete;
     OperatorStandIn& operator=(const OperatorStandIn&) = delete;
 
-    // Starts watching; returns at once.
+    // Starts answering; returns at once.
     void Start();
-    // Stops watching and waits for the watcher to end.
+    // Stops answering and waits for the watcher to end.
     void Stop();
 
 private:

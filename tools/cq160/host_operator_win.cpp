@@ -9,6 +9,10 @@
 #include <set>
 #include <string>
 #include <thread>
+#include <utility>
+#include <vector>
+
+#include "resources/resource.h"
 
 namespace {
 
@@ -18,7 +22,24 @@ constexpr int kMessageBoxTextId = 0xFFFF;
 struct Scan {
     DWORD process;
     std::set<HWND>* answered;
+    const std::vector<DialogEdit>* headerEdits;
 };
+
+// The Cabrillo header dialog, told from a message box by its controls.
+bool IsHeaderDialog(HWND dialog) {
+    return GetDlgItem(dialog, IDC_CABRILLO_CATEGORY_OPERATOR) &&
+           GetDlgItem(dialog, IDC_CABRILLO_CALLSIGN);
+}
+
+// Types the edits into the dialog. The text goes to each control by
+// WM_SETTEXT, which the dialog's thread has handled when the call returns,
+// so the OK posted after it finds every edit in place. A combo box passes
+// the text on to its edit field.
+void EnterHeaderEdits(HWND dialog, const std::vector<DialogEdit>& edits) {
+    for (const DialogEdit& edit : edits) {
+        SetDlgItemTextA(dialog, edit.controlId, edit.text.c_str());
+    }
+}
 
 BOOL CALLBACK AnswerDialog(HWND window, LPARAM param) {
     Scan* scan = reinterpret_cast<Scan*>(param);
@@ -36,6 +57,8 @@ BOOL CALLBACK AnswerDialog(HWND window, LPARAM param) {
             GetWindowTextA(window, caption, sizeof caption);
             std::fprintf(stderr, "%s: %s\n", caption, text);
             std::fflush(stderr);
+        } else if (IsHeaderDialog(window)) {
+            EnterHeaderEdits(window, *scan->headerEdits);
         }
     }
     PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
@@ -46,19 +69,24 @@ BOOL CALLBACK AnswerDialog(HWND window, LPARAM param) {
 }  // namespace
 
 struct OperatorStandIn::State {
+    std::vector<DialogEdit> headerEdits;
     std::atomic<bool> running{false};
     std::thread watcher;
     std::set<HWND> answered;
 };
 
-OperatorStandIn::OperatorStandIn() : state_(new State) {}
+// The real dialog is on the desktop: the module's hook is not needed.
+OperatorStandIn::OperatorStandIn(const ModuleApi&, std::vector<DialogEdit> headerEdits)
+    : state_(new State) {
+    state_->headerEdits = std::move(headerEdits);
+}
 
 OperatorStandIn::~OperatorStandIn() { Stop(); }
 
 void OperatorStandIn::Start() {
     if (state_->running.exchange(true)) return;
     state_->watcher = std::thread([this] {
-        Scan scan{GetCurrentProcessId(), &state_->answered};
+        Scan scan{GetCurrentProcessId(), &state_->answered, &state_->headerEdits};
         while (state_->running) {
             // Window handles are reused: forget the windows that are gone.
             for (auto it = state_->answered.begin(); it != state_->answered.end();) {

@@ -66,6 +66,10 @@ bool LoadModule(const std::string& path, ModuleApi* api, std::string* error) {
     Find(h, "RemoveData0", &api->removeData, &missing);
     Find(h, "ResetStats0", &api->resetStats, &missing);
     Find(h, "GetResult0", &api->getResult, &missing);
+#if !defined(_WIN32)
+    api->setDialogOperator = reinterpret_cast<decltype(api->setDialogOperator)>(
+        Symbol(h, "SetCabrilloDialogOperator"));
+#endif
     if (!missing.empty()) {
         *error = "the module " + path + " does not export " + missing;
         return false;

@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "cabrillo/cabrillo_dialog_posix.h"
 #include "interface/exports.h"
 
 using SetVersionFn = decltype(&setVersion);
@@ -23,6 +24,11 @@ struct ModuleApi {
     decltype(&RemoveData0) removeData = nullptr;
     decltype(&ResetStats0) resetStats = nullptr;
     decltype(&GetResult0) getResult = nullptr;
+    // Not one of the host's entry points: libStats.so's hook through which
+    // cq160 answers the Cabrillo header dialog (cabrillo_dialog_posix.h).
+    // Null on Windows, where cq160 answers the real dialog, and for a
+    // module without it.
+    decltype(&SetCabrilloDialogOperator) setDialogOperator = nullptr;
 };
 
 // Loads the module at path (a path the system can open from the current

@@ -209,10 +209,11 @@ int RunLog(Session* s, const std::string& logPath, const std::string& shownLog,
     // A batch moves from folder to folder: its paths start from outBase.
     const std::string folderPath =
         batch ? JoinPath(s->outBase, FolderNameFor(run.own.call)) : Absolute(folder);
-    // An export starts from the station data of the log's own header, in
-    // the keys the module's header dialog is prefilled from.
-    const IniValues header =
-        o.command == Command::kExport ? HeaderSettings(run.log.header) : IniValues();
+    // An export starts from the station data of the log's own header: in
+    // the keys the module's header dialog is prefilled from, and for the
+    // fields the dialog starts from its defaults, typed into the dialog.
+    const bool exporting = o.command == Command::kExport;
+    const IniValues header = exporting ? HeaderSettings(run.log.header) : IniValues();
     if (!PrepareHostFolder(folderPath, run.cwWeekend, HostVersion(), &error, header) ||
         !EnterFolder(folderPath, &error) || !LoadOnce(s, &error)) {
         row->module = "not scored: " + error;
@@ -225,11 +226,12 @@ int RunLog(Session* s, const std::string& logPath, const std::string& shownLog,
 
     // The scoring run, as the host makes it.
     const ModuleApi& api = s->api;
-    OperatorStandIn standIn;
+    OperatorStandIn standIn(
+        api, exporting ? HeaderDialogEdits(run.log.header) : std::vector<DialogEdit>());
     standIn.Start();
     if (!o.html.empty() && !batch) api.setVersion(HostVersion().c_str());
     Replay replay(api);
-    replay.Reset(o.command == Command::kExport ? 1 : 0, run.own, run.period);
+    replay.Reset(exporting ? 1 : 0, run.own, run.period);
     // The per-QSO answers need the module's totals after every QSO.
     const bool details = o.command == Command::kScore && !batch &&
                          (o.qsos || o.mults || o.hours || !o.json.empty() || !o.csv.empty());
@@ -262,7 +264,7 @@ int RunLog(Session* s, const std::string& logPath, const std::string& shownLog,
         }
         const std::string badQso = BadQsoReportName(run.period);
         if (FileExists(badQso)) text += "Bad-QSO report: " + JoinPath(folder, badQso) + "\n";
-        if (o.command == Command::kExport) {
+        if (exporting) {
             // The module names the file after the call, "/" and "\\" as "_".
             std::string cabrillo = run.own.call + ".cbr";
             std::replace(cabrillo.begin(), cabrillo.end(), '/', '_');

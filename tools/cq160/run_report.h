@@ -33,10 +33,10 @@ std::string ProblemLines(const ContestRun& run);
 std::string LeftOutLines(const ContestRun& run, const ReplayOutcome& outcome);
 
 // The header lines of the module's Cabrillo file that do not say what the
-// log's own header says (the dialog starts the categories and LOCATION from
-// its own defaults, and cq160 confirms it as shown), one line each; tags the
-// log does not have, and the ones the module computes (CLAIMED-SCORE,
-// CREATED-BY), are not compared.
+// log's own header says (the module writes its own CONTEST name and one
+// ADDRESS line, and keeps the header dialog's defaults where the log has no
+// tag), one line each; tags the log does not have, and the ones the module
+// computes (CLAIMED-SCORE, CREATED-BY), are not compared.
 std::string HeaderDifferences(const std::vector<HeaderTag>& logHeader,
                               const std::string& cabrillo);
 

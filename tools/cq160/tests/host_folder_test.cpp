@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "resources/resource.h"
 #include "tools/cq160/ini_text.h"
 
 namespace {
@@ -22,6 +23,25 @@ TEST(HostFolder, TheLogsHeaderInTheKeysTheDialogIsPrefilledFrom) {
     EXPECT_EQ(values[4].second, "Good conditions<CR><LF>73");
     EXPECT_EQ(SettingsText("", true, values).substr(0, 47),
               "[Settings]\r\nMode=1\r\nStart=1\r\nName=Pat Example\r\n");
+}
+
+TEST(HostFolder, TheLogsCategoriesAndLocationAsTypedIntoTheDialog) {
+    const std::vector<HeaderTag> header = {
+        {2, "CALLSIGN", "OK1ABC"},          {3, "NAME", "Pat Example"},
+        {4, "CATEGORY-POWER", "LOW"},       {5, "CATEGORY-OPERATOR", "MULTI-OP"},
+        {6, "LOCATION", "DX"},              {7, "CATEGORY-OVERLAY", "ROOKIE"},
+        {8, "CATEGORY-OVERLAY", "CLASSIC"}, {9, "CATEGORY-MODE", "CW"}};
+    const std::vector<DialogEdit> edits = HeaderDialogEdits(header);
+    std::vector<std::pair<int, std::string>> got;
+    for (const DialogEdit& e : edits) got.push_back({e.controlId, e.text});
+    // Only the tags the log has; NAME is prefilled from the settings.
+    EXPECT_EQ(got, (std::vector<std::pair<int, std::string>>{
+                       {IDC_CABRILLO_CATEGORY_OPERATOR, "MULTI-OP"},
+                       {IDC_CABRILLO_CATEGORY_MODE, "CW"},
+                       {IDC_CABRILLO_CATEGORY_POWER, "LOW"},
+                       {IDC_CABRILLO_CATEGORY_OVERLAY, "ROOKIE CLASSIC"},
+                       {IDC_CABRILLO_LOCATION, "DX"}}));
+    EXPECT_TRUE(HeaderDialogEdits({{2, "CALLSIGN", "OK1ABC"}}).empty());
 }
 
 TEST(HostFolder, NewSettingsFile) {
