@@ -28,6 +28,17 @@ bool TagValue(const std::vector<HeaderTag>& header, const char* tag, const char*
 
 }  // namespace
 
+IniValues WindowSettings(bool cwWeekend) {
+    // The contest window takes the weekend from setup_mode_cw and writes it
+    // to Mode.
+    return {{"Start", "0"},
+            {"setup_mode_cw", cwWeekend ? "1" : "0"},
+            {"setup_mode_ssb", cwWeekend ? "0" : "1"},
+            {"setup_view_multiplier", "1"},
+            {"setup_view_multiplier_extended", "1"},
+            {"setup_view_zone", "1"}};  // the State/Prov window
+}
+
 IniValues HeaderSettings(const std::vector<HeaderTag>& header) {
     static const struct {
         const char* tag;

@@ -14,8 +14,9 @@
 #include "tools/cq160/ini_text.h"
 
 // Creates folder (and its Plugins folder) when missing, sets Mode and Start
-// and the extra keys in the settings file (keeping everything else in it)
-// and writes Harlo2.ini. Returns false with *error on the first failure.
+// and then the extra keys (which may set Start again) in the settings file,
+// keeping everything else in it, and writes Harlo2.ini. Returns false with
+// *error on the first failure.
 bool PrepareHostFolder(const std::string& folder, bool cwWeekend,
                        const std::string& hostVersion, std::string* error,
                        const IniValues& extra = IniValues());
@@ -24,6 +25,11 @@ bool PrepareHostFolder(const std::string& folder, bool cwWeekend,
 // or the existing text with those two keys set; then the extra keys.
 std::string SettingsText(const std::string& existing, bool cwWeekend,
                          const IniValues& extra = IniValues());
+
+// The settings keys with which the module's next reset opens its contest
+// window on the weekend's mode (Start=0, the toggle that lets it), showing
+// the Multiplier, Extended Multiplier and State/Prov windows.
+IniValues WindowSettings(bool cwWeekend);
 
 // The settings keys from which the module's Cabrillo header dialog is
 // prefilled, as the operator would have typed them there, from the log's

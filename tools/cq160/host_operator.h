@@ -3,8 +3,9 @@
 // each control named, a combo box's edit field for a combo box) and is
 // answered with OK, and a message box is answered with OK after its text
 // went to standard error as "<caption>: <text>", which is what the module
-// itself does where there is no desktop. On Windows a thread watches this
-// process's dialog windows; elsewhere the module shows no window, and the
+// itself does where there is no desktop; the module's operator windows are
+// left alone. On Windows a thread watches this process's dialog windows;
+// elsewhere the module shows no window, and the
 // edits reach its header dialog through the module's own hook
 // (cabrillo_dialog_posix.h) while the stand-in runs.
 #ifndef CQ160_HOST_OPERATOR_H_

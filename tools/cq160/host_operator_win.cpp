@@ -49,16 +49,19 @@ BOOL CALLBACK AnswerDialog(HWND window, LPARAM param) {
     char className[16] = {0};
     GetClassNameA(window, className, sizeof className);
     if (std::string(className) != "#32770") return TRUE;  // the dialog class
+    // The module's operator windows are dialogs too, and must stay up.
+    const bool messageBox = GetDlgItem(window, kMessageBoxTextId) != nullptr;
+    if (!messageBox && !IsHeaderDialog(window)) return TRUE;
     if (scan->answered->insert(window).second) {
         // Shown once: the box may need a moment to take the OK.
         char text[4096] = {0};
-        if (GetDlgItemTextA(window, kMessageBoxTextId, text, sizeof text) > 0) {
+        if (!messageBox) {
+            EnterHeaderEdits(window, *scan->headerEdits);
+        } else if (GetDlgItemTextA(window, kMessageBoxTextId, text, sizeof text) > 0) {
             char caption[256] = {0};
             GetWindowTextA(window, caption, sizeof caption);
             std::fprintf(stderr, "%s: %s\n", caption, text);
             std::fflush(stderr);
-        } else if (IsHeaderDialog(window)) {
-            EnterHeaderEdits(window, *scan->headerEdits);
         }
     }
     PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),

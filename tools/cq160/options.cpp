@@ -74,6 +74,13 @@ const char* UsageText() {
            "  --csv FILE      score: the whole result as CSV (see the README)\n"
            "                  (points and multipliers are read from the module's\n"
            "                  totals after each QSO, the reasons from its report)\n"
+           "  --windows       check: with the module's operator windows up (Windows\n"
+           "                  build only): its contest window and the Multiplier,\n"
+           "                  Extended Multiplier and State/Prov windows follow the\n"
+           "                  checked call and --freq, as cq160 answers for the host;\n"
+           "                  they stay up until Enter is pressed, then close\n"
+           "  --hold SECONDS  with --windows: keep them up SECONDS instead (Enter\n"
+           "                  still ends sooner)\n"
            "  --html FILE     write the module's HTML results to FILE\n"
            "  --results FILE  save the module's results text to FILE as it is\n"
            "  --help          this text\n"
@@ -103,13 +110,14 @@ bool ParseDate(const std::string& text, int* y, int* m, int* d) {
 }
 
 bool IsFlag(const std::string& arg) {
-    return arg == "--qsos" || arg == "--mults" || arg == "--hours";
+    return arg == "--qsos" || arg == "--mults" || arg == "--hours" || arg == "--windows";
 }
 
 bool TakesValue(const std::string& arg) {
     static const char* const kNames[] = {"--out",  "--module", "--call",  "--cty",   "--html",
                                          "--results", "--mode", "--weekend", "--freq", "--zone",
-                                         "--exch", "--sent",  "--today", "--json",  "--csv"};
+                                         "--exch", "--sent",  "--today", "--json",  "--csv",
+                                         "--hold"};
     for (const char* name : kNames) {
         if (arg == name) return true;
     }
@@ -135,6 +143,7 @@ bool ParseOptions(int argc, const char* const* argv, Options* o, std::string* er
             if (arg == "--qsos") o->qsos = true;
             if (arg == "--mults") o->mults = true;
             if (arg == "--hours") o->hours = true;
+            if (arg == "--windows") o->windows = true;
             continue;
         }
         if (!TakesValue(arg)) {
@@ -192,6 +201,14 @@ bool ParseOptions(int argc, const char* const* argv, Options* o, std::string* er
                 return false;
             }
             o->freqHz = static_cast<unsigned>(std::stoul(value));
+        } else if (arg == "--hold") {
+            constexpr int kLongest = 86400;  // a day
+            if (!IsDigits(value) || value.size() > 5 || std::stoi(value) > kLongest) {
+                *error = "--hold takes the seconds the windows stay up (0 to 86400), not " +
+                         value;
+                return false;
+            }
+            o->holdSeconds = std::stoi(value);
         } else if (arg == "--zone") {
             if (!IsDigits(value) || value.size() > 2 || std::stoi(value) < 1 ||
                 std::stoi(value) > 40) {
@@ -216,6 +233,21 @@ bool ParseOptions(int argc, const char* const* argv, Options* o, std::string* er
         *error = "unknown command " + command;
         return false;
     }
+    if (o->windows && o->command != Command::kCheck) {
+        *error = "--windows is an option of check";
+        return false;
+    }
+    if (o->holdSeconds >= 0 && !o->windows) {
+        *error = "--hold goes with --windows";
+        return false;
+    }
+#if !defined(_WIN32)
+    if (o->windows) {
+        *error = "--windows needs the Windows build, cq160.exe with Stats.dll (under Wine on "
+                 "Linux): libStats.so opens no windows";
+        return false;
+    }
+#endif
     const std::size_t wanted = o->command == Command::kCheck ? 3 : 2;
     if (o->command == Command::kScore && positional.size() > 2) {
         o->log = positional[1];

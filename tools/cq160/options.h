@@ -1,7 +1,8 @@
 // cq160's command line.
 //   cq160 score LOG [LOG... | DIR] [options]
 //   cq160 export LOG [options]
-//   cq160 check LOG CALL [--freq HZ] [--zone N] [--exch EXCH] [options]
+//   cq160 check LOG CALL [--freq HZ] [--zone N] [--exch EXCH] [--windows [--hold S]]
+//         [options]
 #ifndef CQ160_OPTIONS_H_
 #define CQ160_OPTIONS_H_
 
@@ -35,6 +36,8 @@ struct Options {
     bool hours = false;
     std::string json;        // --json FILE, --csv FILE
     std::string csv;
+    bool windows = false;    // --windows: check with the module's windows up (Windows only)
+    int holdSeconds = -1;    // --hold: how long they stay up; -1 until Enter
 };
 
 // Fills *options from argv. False with *error for anything it cannot take.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "tools/cq160/file_util.h"
 #include "tools/cq160/host_folder.h"
 #include "tools/cq160/host_operator.h"
+#include "tools/cq160/host_windows.h"
 #include "tools/cq160/log_text.h"
 #include "tools/cq160/module_loader.h"
 #include "tools/cq160/replay.h"
@@ -114,6 +116,21 @@ std::string CheckSection(const Options& o, const ContestRun& run, const ReplayOu
     return text;
 }
 
+// After the call check with the windows up: waits for the module's update
+// (the windows then show the call and the band) and names the windows.
+void ShowWindowsUpdate(WindowedHost& windows, int* status) {
+    constexpr int kUpdateWaitMs = 10000;
+    if (!windows.WaitForUpdate(kUpdateWaitMs)) {
+        std::fprintf(stderr, "cq160: the module's windows did not ask for the call and the "
+                             "frequency within 10 s\n");
+        *status = std::max(*status, 1);
+    }
+    std::string list;
+    for (const std::string& caption : windows.ShownWindows())
+        list += (list.empty() ? "" : ", ") + ("\"" + caption + "\"");
+    std::fprintf(stderr, "cq160: the module's windows: %s\n", list.empty() ? "none" : list.c_str());
+}
+
 // Writes a file the operator asked for; on failure says so and makes the
 // run's status at least 1 (the results are still on standard output).
 void WriteAsked(const std::string& path, const std::string& shown, const std::string& text,
@@ -161,6 +178,9 @@ struct Session {
     bool loaded = false;
     std::string modulePath;
     std::string outBase;  // where the logs' working folders go, absolute
+    // check --windows: the host's part while the module's windows are up,
+    // from before the reset until they are closed after the report.
+    std::unique_ptr<WindowedHost> windows;
 };
 
 std::string Absolute(const std::string& path) { return path.empty() ? path : AbsolutePath(path); }
@@ -213,8 +233,12 @@ int RunLog(Session* s, const std::string& logPath, const std::string& shownLog,
     // the keys the module's header dialog is prefilled from, and for the
     // fields the dialog starts from its defaults, typed into the dialog.
     const bool exporting = o.command == Command::kExport;
-    const IniValues header = exporting ? HeaderSettings(run.log.header) : IniValues();
-    if (!PrepareHostFolder(folderPath, run.cwWeekend, HostVersion(), &error, header) ||
+    IniValues settings = exporting ? HeaderSettings(run.log.header) : IniValues();
+    if (o.windows) {
+        const IniValues windows = WindowSettings(run.cwWeekend);
+        settings.insert(settings.end(), windows.begin(), windows.end());
+    }
+    if (!PrepareHostFolder(folderPath, run.cwWeekend, HostVersion(), &error, settings) ||
         !EnterFolder(folderPath, &error) || !LoadOnce(s, &error)) {
         row->module = "not scored: " + error;
         return Fail(error);
@@ -229,6 +253,16 @@ int RunLog(Session* s, const std::string& logPath, const std::string& shownLog,
     OperatorStandIn standIn(
         api, exporting ? HeaderDialogEdits(run.log.header) : std::vector<DialogEdit>());
     standIn.Start();
+    if (o.windows) {
+        // Served from this thread, the host's, from before the reset that
+        // opens the windows.
+        s->windows.reset(new WindowedHost);
+        if (!s->windows->Start(o.checkCall, o.freqHz, &error)) {
+            s->windows.reset();
+            row->module = "not checked: " + error;
+            return Fail(error);
+        }
+    }
     if (!o.html.empty() && !batch) api.setVersion(HostVersion().c_str());
     Replay replay(api);
     replay.Reset(exporting ? 1 : 0, run.own, run.period);
@@ -241,8 +275,13 @@ int RunLog(Session* s, const std::string& logPath, const std::string& shownLog,
                        RunHeader(BaseName(shownLog), run, outcome);
     std::string results;
     if (o.command == Command::kCheck) {
+        // The host shows its score as the log grows: that results request
+        // is where the module builds the per-band lists of worked entities
+        // and states that its windows show.
+        if (s->windows) replay.Results();
         text += CheckSection(o, run, outcome, &replay, api);
         standIn.Stop();
+        if (s->windows) ShowWindowsUpdate(*s->windows, &status);
     } else {
         // In report mode this request also writes the Cabrillo file.
         results = replay.Results();
@@ -343,6 +382,18 @@ int RunCommand(const Options& o) {
         LogRow row;
         const int status = RunLog(&s, Absolute(o.log), o.log, std::string(), false, &report, &row);
         std::fwrite(report.data(), 1, report.size(), stdout);
+        if (s.windows) {
+            std::fflush(stdout);
+            if (o.holdSeconds >= 0) {
+                std::fprintf(stderr, "cq160: the windows stay up %d s (Enter ends them sooner)\n",
+                             o.holdSeconds);
+            } else {
+                std::fprintf(stderr, "cq160: the windows stay up until Enter is pressed\n");
+            }
+            std::fflush(stderr);
+            s.windows->Hold(o.holdSeconds);
+            s.windows.reset();  // closes them and revokes the host object
+        }
         return status;
     }
     if (!o.html.empty() || !o.results.empty() || !o.json.empty() || !o.csv.empty() || o.qsos ||

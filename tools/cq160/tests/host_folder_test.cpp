@@ -44,6 +44,18 @@ TEST(HostFolder, TheLogsCategoriesAndLocationAsTypedIntoTheDialog) {
     EXPECT_TRUE(HeaderDialogEdits({{2, "CALLSIGN", "OK1ABC"}}).empty());
 }
 
+TEST(HostFolder, WithTheWindowsTheNextResetOpensThem) {
+    // The contest window opens when Start is 0, and takes its weekend from
+    // setup_mode_cw / setup_mode_ssb rather than from Mode.
+    const std::string ssb = SettingsText("[Settings]\r\nStart=1\r\nsetup_mode_cw=1\r\n", false,
+                                         WindowSettings(false));
+    EXPECT_NE(ssb.find("\r\nStart=0\r\n"), std::string::npos) << ssb;
+    EXPECT_EQ(ssb.find("Start=1"), std::string::npos) << ssb;
+    EXPECT_NE(ssb.find("\r\nsetup_mode_cw=0\r\n"), std::string::npos) << ssb;
+    EXPECT_NE(ssb.find("\r\nsetup_mode_ssb=1\r\n"), std::string::npos) << ssb;
+    EXPECT_NE(ssb.find("\r\nsetup_view_zone=1\r\n"), std::string::npos) << ssb;
+}
+
 TEST(HostFolder, NewSettingsFile) {
     EXPECT_EQ(SettingsText("", true), "[Settings]\r\nMode=1\r\nStart=1\r\n");
     EXPECT_EQ(SettingsText("", false), "[Settings]\r\nMode=0\r\nStart=1\r\n");

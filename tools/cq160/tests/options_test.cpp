@@ -100,3 +100,32 @@ TEST(Options, Refusals) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Options, WindowsOnlyForCheckAndOnlyInTheWindowsBuild) {
+    struct Case {
+        std::vector<const char*> args;
+        const char* error;
+    };
+    const Case cases[] = {
+        {{"score", "log", "--windows"}, "--windows is an option of check"},
+        {{"check", "log", "K1A", "--hold", "5"}, "--hold goes with --windows"},
+        {{"check", "log", "K1A", "--windows", "--hold", "-1"},
+         "--hold takes the seconds the windows stay up (0 to 86400), not -1"},
+        {{"check", "log", "K1A", "--windows", "--hold", "86401"},
+         "--hold takes the seconds the windows stay up (0 to 86400), not 86401"},
+        // libStats.so opens no window: refused, whatever else is right.
+        {{"check", "log", "K1A", "--windows", "--hold", "1"},
+         "--windows needs the Windows build, cq160.exe with Stats.dll (under Wine on Linux): "
+         "libStats.so opens no windows"},
+    };
+    for (const Case& c : cases) {
+        Options o;
+        std::string error;
+        EXPECT_FALSE(Parse(c.args, &o, &error)) << c.error;
+        EXPECT_EQ(error, c.error);
+    }
+}
+
+}  // namespace
