@@ -5,12 +5,7 @@
 
 namespace {
 
-bool IsDupe(const CallEntry& e, const LogStore& log) {
-    for (const CInfo& r : log) {
-        if (r.call == e.call && r.band == e.band) return true;
-    }
-    return false;
-}
+bool IsDupe(const CallEntry& e, const LogStore& log) { return log.HasCallOnBand(e.call, e.band); }
 
 // A ship is never a multiplier, and needs no country to be judged: even
 // when the host resolved none, a repeat is a dupe. It sends a CQ zone; the
@@ -39,13 +34,8 @@ int CheckCall(const CallEntry& e, const LogStore& log, const std::string& hostVe
     if (IsMaritimeMobile(e.call)) return CheckMaritimeMobile(e, log, hint, hintSet);
     if (e.countryPrefix.empty()) return kNotNewMultiplier;
     if (IsDupe(e, log)) return kDupe;
-    int verdict = kNewMultiplier;
-    for (const CInfo& r : log) {
-        if (r.band == e.band && r.country == e.countryPrefix) {
-            verdict = kNotNewMultiplier;
-            break;
-        }
-    }
+    const int verdict =
+        log.HasCountryOnBand(e.band, e.countryPrefix) ? kNotNewMultiplier : kNewMultiplier;
     // W and VE stations send a state or province; VK, UA9 and BY span
     // several CQ zones, so the host's zone is only a guess there.
     if (e.countryPrefix == "VE" || e.countryPrefix == "K") {

@@ -182,7 +182,15 @@ Text STATS_API GetResult0(int* out) {
         input.html = g_versionAnnounced != 0;
         input.reportMode = g_reportMode != 0;
         {
+            // The report is read outside the lock; only the mode switch on
+            // the UI thread can name another report meanwhile.
             std::lock_guard<std::mutex> lock(g_storeLock);
+            input.badQsoPath = g_badQsoPath;
+        }
+        const int badQsos = BadQsoFigure(input.badQsoPath);
+        {
+            std::lock_guard<std::mutex> lock(g_storeLock);
+            if (g_badQsoPath == input.badQsoPath) input.badQsos = badQsos;
             input.badQsoPath = g_badQsoPath;
             Summary summary = ComputeSummary(input, &g_store);
             g_resultText.swap(summary.text);

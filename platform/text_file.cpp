@@ -6,22 +6,23 @@ bool ReadTextLines(const std::string& path, std::vector<std::string>* lines) {
     lines->clear();
     std::FILE* f = std::fopen(NativePath(path).c_str(), "rb");
     if (!f) return false;
-    std::string line;
-    bool pending = false;
-    int c;
-    while ((c = std::fgetc(f)) != EOF) {
-        if (c == '\n') {
-            if (!line.empty() && line.back() == '\r') line.pop_back();
-            lines->push_back(line);
-            line.clear();
-            pending = false;
-        } else {
-            line.push_back(static_cast<char>(c));
-            pending = true;
-        }
-    }
-    if (pending) lines->push_back(line);
+    std::string bytes;
+    char buffer[65536];
+    std::size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes.append(buffer, n);
     std::fclose(f);
+    std::size_t begin = 0;
+    while (begin < bytes.size()) {
+        const std::size_t lf = bytes.find('\n', begin);
+        if (lf == std::string::npos) {
+            lines->push_back(bytes.substr(begin));
+            break;
+        }
+        std::size_t end = lf;
+        if (end > begin && bytes[end - 1] == '\r') --end;
+        lines->emplace_back(bytes, begin, end - begin);
+        begin = lf + 1;
+    }
     return true;
 }
 

@@ -55,8 +55,15 @@ int isStateProv(const std::string& text) {
 }
 
 bool IsMaritimeMobile(const std::string& call) {
-    const std::string text = UpperTrimmed(call);
-    return text.size() > 3 && text.compare(text.size() - 3, 3, "/MM") == 0;
+    // Asked for every record of every summary: no copy of the call.
+    const auto space = [](char c) {
+        return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+    };
+    std::size_t begin = 0, end = call.size();
+    while (begin < end && space(call[begin])) ++begin;
+    while (end > begin && space(call[end - 1])) --end;
+    return end - begin > 3 && call[end - 3] == '/' && (call[end - 2] == 'M' || call[end - 2] == 'm') &&
+           (call[end - 1] == 'M' || call[end - 1] == 'm');
 }
 
 bool UsesOwnDetailedPrefix(const std::string& prefix) {

@@ -1,6 +1,7 @@
 #include "scoring/log_ops.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "platform/text_file.h"
 #include "scoring/bad_qso_report.h"
@@ -30,6 +31,21 @@ bool SameTime(const COleDateTime& a, const COleDateTime& b) {
         return a.m_dt == b.m_dt;
     return a.m_status == COleDateTime::null && b.m_status == COleDateTime::null;
 }
+
+// The report as AddQso writes it: opened with the first problem line, so a
+// QSO without a problem touches no file.
+class ProblemLines {
+public:
+    explicit ProblemLines(const std::string& path) : path_(path) {}
+    void Write(const std::string& line) {
+        if (!file_) file_.reset(new AppendFile(path_));
+        file_->WriteLine(line);
+    }
+
+private:
+    const std::string& path_;
+    std::unique_ptr<AppendFile> file_;
+};
 
 template <typename T>
 void EraseFirst(std::vector<T>* list, const T& value) {
@@ -80,18 +96,18 @@ CInfo RecordFromInput(const QsoInput& qso) {
 int AddQso(const QsoInput& qso, const RunContext& run, ContestStore* store) {
     CInfo record = RecordFromInput(qso);
     const std::string fields = ReportLineFields(qso);
-    AppendFile report(run.badQsoPath);
+    ProblemLines report(run.badQsoPath);
 
     if (!BandRules().contains(qso.band)) {
-        report.WriteLine(fields + kWrongBand);
+        report.Write(fields + kWrongBand);
         return 0;
     }
     if (!ModeRules().contains(qso.mode) || qso.mode != (run.cwContest ? "CW" : "SSB")) {
-        report.WriteLine(fields + kWrongMode);
+        report.Write(fields + kWrongMode);
         return 0;
     }
     if (qso.exchRcvd.empty() || qso.exchSent.empty()) {
-        report.WriteLine(fields + kNoNumber);
+        report.Write(fields + kNoNumber);
         return 0;
     }
     if (std::find(store->bandsWorked.begin(), store->bandsWorked.end(), qso.band) ==
@@ -106,18 +122,17 @@ int AddQso(const QsoInput& qso, const RunContext& run, ContestStore* store) {
         } else {
             record.excluded = 1;
             record.errorFlag = 1;
-            report.WriteLine(fields + "  " + entered + kBadStateProv);
+            report.Write(fields + "  " + entered + kBadStateProv);
         }
     }
-    for (const CInfo& earlier : store->log) {
-        if (earlier.call == record.call && earlier.band == record.band &&
-            earlier.mode == record.mode) {
-            record.dupeFlag = 1;
-            record.excluded = 1;
-            report.WriteLine(fields + kDupe);
-        }
+    // One line for every earlier QSO it repeats.
+    const int earlier = store->log.CountCallBandMode(record.call, record.band, record.mode);
+    if (earlier > 0) {
+        record.dupeFlag = 1;
+        record.excluded = 1;
+        for (int i = 0; i < earlier; ++i) report.Write(fields + kDupe);
     }
-    store->log.push_back(record);
+    store->log.push_back(std::move(record));
     return 1;
 }
 
@@ -125,17 +140,15 @@ int RemoveQso(const QsoInput& qso, const RunContext& run, ContestStore* store) {
     CInfo local = RecordFromInput(qso);
     local.country = qso.countryPrefix;
     LogStore& log = store->log;
-    for (auto it = log.begin(); it != log.end(); ++it) {
-        if (it->call == local.call && it->mode == local.mode && it->band == local.band &&
-            SameTime(it->time, local.time)) {
-            const int slot = BandSlot(local.band);
-            EraseFirst(&store->bandZones[slot], static_cast<unsigned>(local.zone));
-            if (LooksUpStateProv(qso))
-                EraseFirst(&store->bandStateProvs[slot],
-                           NormalisedStateProv(qso.exchRcvd, qso.call));
-            log.erase(it);
-            break;
-        }
+    const std::size_t found =
+        log.FindFirst(local.call, local.band, local.mode,
+                      [&local](const CInfo& r) { return SameTime(r.time, local.time); });
+    if (found < log.size()) {
+        const int slot = BandSlot(local.band);
+        EraseFirst(&store->bandZones[slot], static_cast<unsigned>(local.zone));
+        if (LooksUpStateProv(qso))
+            EraseFirst(&store->bandStateProvs[slot], NormalisedStateProv(qso.exchRcvd, qso.call));
+        log.erase(found);
     }
     if (log.empty()) {
         store->bandsWorked.clear();

@@ -5,7 +5,10 @@
 #define STATS_SCORING_QSO_RECORD_H_
 
 #include <array>
+#include <cstddef>
+#include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/ole_date.h"
@@ -30,7 +33,82 @@ struct CInfo {
 };
 
 using StringArray = std::vector<std::string>;
-using LogStore = std::vector<CInfo>;
+
+// The log: the records in the order they were stored, read like a vector,
+// changed only through push_back, erase and clear, which keep three lookups
+// in step with the records: a call on a band, a call on a band in a mode
+// (how many, and which), a country on a band. Each answers in constant time
+// what a walk over the whole log would answer. Plain value type, guarded by
+// the module lock like the rest of the store.
+class LogStore {
+public:
+    using const_iterator = std::vector<CInfo>::const_iterator;
+
+    const_iterator begin() const { return records_.begin(); }
+    const_iterator end() const { return records_.end(); }
+    std::size_t size() const { return records_.size(); }
+    bool empty() const { return records_.empty(); }
+    const CInfo& operator[](std::size_t i) const { return records_[i]; }
+    const CInfo& back() const { return records_.back(); }
+
+    void push_back(CInfo record);
+    // Removes the record at index i (below size()); the others keep their order.
+    void erase(std::size_t i);
+    void clear();
+    void shrink_to_fit();
+
+    // True when some record has exactly this call and band.
+    bool HasCallOnBand(const std::string& call, const std::string& band) const;
+    // True when some record has exactly this band and country.
+    bool HasCountryOnBand(const std::string& band, const std::string& country) const;
+    // The records with exactly this call, band and mode.
+    int CountCallBandMode(const std::string& call, const std::string& band,
+                          const std::string& mode) const;
+    // Index of the first record with exactly this call, band and mode for
+    // which match(record) is true; size() when there is none.
+    template <typename Match>
+    std::size_t FindFirst(const std::string& call, const std::string& band,
+                          const std::string& mode, Match match) const;
+
+private:
+    // One record under its call and band: its sequence number and mode.
+    struct Entry {
+        std::uint64_t seq;
+        std::uint32_t mode;
+    };
+    using EntryList = std::vector<Entry>;
+
+    // Small numbers for the few band and mode texts, so that keys stay
+    // short; kNone when the text was never stored.
+    static constexpr std::uint32_t kNone = 0xFFFFFFFFu;
+    static std::uint32_t Find(const StringArray& texts, const std::string& text);
+    static std::uint32_t Intern(StringArray* texts, const std::string& text);
+    static std::string Key(std::uint32_t id, const std::string& text);
+    const EntryList* Entries(const std::string& call, const std::string& band) const;
+    std::size_t IndexOf(std::uint64_t seq) const;
+
+    std::vector<CInfo> records_;
+    std::vector<std::uint64_t> seqs_;  // seqs_[i] belongs to records_[i]; ascending
+    std::uint64_t nextSeq_ = 0;
+    StringArray bands_;
+    StringArray modes_;
+    std::unordered_map<std::string, EntryList> byCallBand_;  // in log order
+    std::unordered_map<std::string, int> byBandCountry_;     // record count
+};
+
+template <typename Match>
+std::size_t LogStore::FindFirst(const std::string& call, const std::string& band,
+                                const std::string& mode, Match match) const {
+    const EntryList* entries = Entries(call, band);
+    const std::uint32_t modeId = Find(modes_, mode);
+    if (!entries || modeId == kNone) return records_.size();
+    for (const Entry& entry : *entries) {
+        if (entry.mode != modeId) continue;
+        const std::size_t i = IndexOf(entry.seq);
+        if (match(records_[i])) return i;
+    }
+    return records_.size();
+}
 
 // Band slots of the per-band tables: 0 "160m", 1 "80m", 2 "40m", 3 "20m",
 // 4 "15m", 5 "10m". Only slot 0 is filled in this contest.

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
+#include <string_view>
+#include <unordered_set>
 
 #include "scoring/bad_qso_report.h"
 #include "scoring/contest_rules.h"
@@ -102,6 +104,8 @@ bool AgeInMinutes(const COleDateTime& reference, const COleDateTime& record, lon
     return true;
 }
 
+int BadQsoFigure(const std::string& path) { return CountBadQsoLines(path); }
+
 Summary ComputeSummary(const SummaryInput& in, ContestStore* store) {
     const LogStore& log = store->log;
     const bool haveLog = !log.empty();
@@ -124,10 +128,12 @@ Summary ComputeSummary(const SummaryInput& in, ContestStore* store) {
     }
 
     SortBands(&store->bandsWorked);
-    const int badQsos = CountBadQsoLines(in.badQsoPath);
+    const int badQsos = in.badQsos >= 0 ? in.badQsos : CountBadQsoLines(in.badQsoPath);
 
     int totalQsos = 0, totalPoints = 0, totalCountries = 0, totalStates = 0, totalDupes = 0;
     int hourQsos = 0, hourPoints = 0, tenQsos = 0, tenPoints = 0, lastPoints = 0;
+    // What a band's lists already hold; the texts belong to the records.
+    std::unordered_set<std::string_view> seenCountries, seenStates;
     for (const std::string& band : store->bandsWorked) {
         const int slot = BandSlot(band);
         StringArray& countries = store->bandCountries[slot];
@@ -135,6 +141,8 @@ Summary ComputeSummary(const SummaryInput& in, ContestStore* store) {
         countries.clear();
         states.clear();
         store->bandZones[slot].clear();
+        seenCountries.clear();
+        seenStates.clear();
         int qsos = 0, points = 0, countryCount = 0, stateCount = 0;
         for (const CInfo& r : log) {
             if (r.band != band || r.call.empty()) continue;
@@ -157,12 +165,11 @@ Summary ComputeSummary(const SummaryInput& in, ContestStore* store) {
                     }
                 }
             }
-            if (std::find(countries.begin(), countries.end(), r.country) == countries.end()) {
+            if (seenCountries.insert(r.country).second) {
                 countries.push_back(r.country);
                 if (CountsAsCountry(r.country)) ++countryCount;
             }
-            if (!r.stateProv.empty() &&
-                std::find(states.begin(), states.end(), r.stateProv) == states.end()) {
+            if (!r.stateProv.empty() && seenStates.insert(r.stateProv).second) {
                 states.push_back(r.stateProv);
                 ++stateCount;
             }

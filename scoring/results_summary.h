@@ -20,6 +20,7 @@ struct SummaryInput {
     bool html = false;        // the host announced its version
     bool reportMode = false;  // final report: no rates
     std::string badQsoPath;   // its lines give the bad-QSO figure (CountBadQsoLines)
+    int badQsos = -1;         // that figure when counted already; -1 = count badQsoPath
 };
 
 struct Summary {
@@ -28,6 +29,10 @@ struct Summary {
 };
 
 Summary ComputeSummary(const SummaryInput& input, ContestStore* store);
+
+// The bad-QSO figure of the report at path (CountBadQsoLines), for a caller
+// that reads it before taking the lock for ComputeSummary.
+int BadQsoFigure(const std::string& path);
 
 // Sorts band texts so that 160m comes first and 10m last (descending by
 // the text left-padded with "0" to 20 characters).

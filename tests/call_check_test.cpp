@@ -28,8 +28,11 @@ CallEntry Entry(const char* call, const char* country, int zone, const char* mod
 }  // namespace
 
 TEST(CheckCall, VerdictsAndHints) {
-    LogStore log{Logged("DL2XYZ", "DL"), Logged("W1AW", "K"), Logged("JA1ZZ", "JA", "80m")};
-    log[1].dupeFlag = log[1].excluded = 1;  // a marked record still makes a dupe
+    CInfo marked = Logged("W1AW", "K");
+    marked.dupeFlag = marked.excluded = 1;  // a marked record still makes a dupe
+    LogStore log;
+    for (const CInfo& r : {Logged("DL2XYZ", "DL"), marked, Logged("JA1ZZ", "JA", "80m")})
+        log.push_back(r);
     struct Case {
         CallEntry entry;
         const char* version;

@@ -304,8 +304,11 @@ TEST_F(CallInfoTest, TypedCallFillsTheRowFromTheLatestRecord) {
     host_.call = "W1AW";
     main.OnCallInfo();
     EXPECT_EQ(store_.prevQsoRows[0][3], "MA");
-    store_.log[2].country = "W";
-    store_.log[2].zone = 14;
+    CInfo changed = store_.log[2];
+    changed.country = "W";
+    changed.zone = 14;
+    store_.log.erase(2);
+    store_.log.push_back(changed);
     main.OnCallInfo();
     EXPECT_EQ(store_.prevQsoRows[0][3], "14");
 }

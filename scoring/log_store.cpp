@@ -1,0 +1,102 @@
+#include <algorithm>
+
+#include "scoring/qso_record.h"
+
+std::uint32_t LogStore::Find(const StringArray& texts, const std::string& text) {
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        if (texts[i] == text) return static_cast<std::uint32_t>(i);
+    }
+    return kNone;
+}
+
+std::uint32_t LogStore::Intern(StringArray* texts, const std::string& text) {
+    const std::uint32_t id = Find(*texts, text);
+    if (id != kNone) return id;
+    texts->push_back(text);
+    return static_cast<std::uint32_t>(texts->size() - 1);
+}
+
+// The id's four bytes, then the text: no two (id, text) pairs share a key.
+std::string LogStore::Key(std::uint32_t id, const std::string& text) {
+    std::string key(4 + text.size(), '\0');
+    for (int i = 0; i < 4; ++i) key[i] = static_cast<char>((id >> (8 * i)) & 0xFF);
+    std::copy(text.begin(), text.end(), key.begin() + 4);
+    return key;
+}
+
+const LogStore::EntryList* LogStore::Entries(const std::string& call,
+                                             const std::string& band) const {
+    const std::uint32_t bandId = Find(bands_, band);
+    if (bandId == kNone) return nullptr;
+    const auto it = byCallBand_.find(Key(bandId, call));
+    return it == byCallBand_.end() ? nullptr : &it->second;
+}
+
+std::size_t LogStore::IndexOf(std::uint64_t seq) const {
+    return static_cast<std::size_t>(std::lower_bound(seqs_.begin(), seqs_.end(), seq) -
+                                    seqs_.begin());
+}
+
+void LogStore::push_back(CInfo record) {
+    const std::uint32_t bandId = Intern(&bands_, record.band);
+    const std::uint32_t modeId = Intern(&modes_, record.mode);
+    const std::uint64_t seq = nextSeq_++;
+    byCallBand_[Key(bandId, record.call)].push_back(Entry{seq, modeId});
+    ++byBandCountry_[Key(bandId, record.country)];
+    seqs_.push_back(seq);
+    records_.push_back(std::move(record));
+}
+
+void LogStore::erase(std::size_t i) {
+    const CInfo& record = records_[i];
+    const std::uint32_t bandId = Find(bands_, record.band);
+    const auto calls = byCallBand_.find(Key(bandId, record.call));
+    if (calls != byCallBand_.end()) {
+        EntryList& entries = calls->second;
+        const std::uint64_t seq = seqs_[i];
+        entries.erase(std::find_if(entries.begin(), entries.end(),
+                                   [seq](const Entry& e) { return e.seq == seq; }));
+        if (entries.empty()) byCallBand_.erase(calls);
+    }
+    const auto countries = byBandCountry_.find(Key(bandId, record.country));
+    if (countries != byBandCountry_.end() && --countries->second == 0)
+        byBandCountry_.erase(countries);
+    records_.erase(records_.begin() + static_cast<std::ptrdiff_t>(i));
+    seqs_.erase(seqs_.begin() + static_cast<std::ptrdiff_t>(i));
+}
+
+void LogStore::clear() {
+    records_.clear();
+    seqs_.clear();
+    nextSeq_ = 0;
+    bands_.clear();
+    modes_.clear();
+    byCallBand_.clear();
+    byBandCountry_.clear();
+}
+
+void LogStore::shrink_to_fit() {
+    records_.shrink_to_fit();
+    seqs_.shrink_to_fit();
+    // A cleared hash table keeps its buckets; a fresh one has none.
+    if (byCallBand_.empty()) byCallBand_ = decltype(byCallBand_)();
+    if (byBandCountry_.empty()) byBandCountry_ = decltype(byBandCountry_)();
+}
+
+bool LogStore::HasCallOnBand(const std::string& call, const std::string& band) const {
+    return Entries(call, band) != nullptr;
+}
+
+bool LogStore::HasCountryOnBand(const std::string& band, const std::string& country) const {
+    const std::uint32_t bandId = Find(bands_, band);
+    return bandId != kNone && byBandCountry_.count(Key(bandId, country)) != 0;
+}
+
+int LogStore::CountCallBandMode(const std::string& call, const std::string& band,
+                                const std::string& mode) const {
+    const EntryList* entries = Entries(call, band);
+    const std::uint32_t modeId = Find(modes_, mode);
+    if (!entries || modeId == kNone) return 0;
+    return static_cast<int>(std::count_if(entries->begin(), entries->end(),
+                                          [modeId](const Entry& e) { return e.mode == modeId; }));
+}
