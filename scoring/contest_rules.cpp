@@ -1,5 +1,7 @@
 #include "scoring/contest_rules.h"
 
+#include <unordered_set>
+
 #include "scoring/qso_record.h"
 #include "scoring/text_util.h"
 
@@ -48,10 +50,13 @@ const char* const g_stateProvTable[] = {
     "PEI", "PE", nullptr};
 
 int isStateProv(const std::string& text) {
-    for (const char* const* entry = g_stateProvTable; *entry; ++entry) {
-        if (text == *entry) return 1;
-    }
-    return 0;
+    // Built on first use (thread-safe), read-only afterwards.
+    static const std::unordered_set<std::string> kAll = [] {
+        std::unordered_set<std::string> all;
+        for (const char* const* entry = g_stateProvTable; *entry; ++entry) all.insert(*entry);
+        return all;
+    }();
+    return kAll.count(text) != 0 ? 1 : 0;
 }
 
 bool IsMaritimeMobile(const std::string& call) {

@@ -32,19 +32,25 @@ bool SameTime(const COleDateTime& a, const COleDateTime& b) {
     return a.m_status == COleDateTime::null && b.m_status == COleDateTime::null;
 }
 
-// The report as AddQso writes it: opened with the first problem line, so a
-// QSO without a problem touches no file.
+// The report as AddQso writes it: a problem line is the QSO's fields and a
+// message. The file is opened, and the fields formatted, with the first
+// line, so a QSO without a problem costs neither.
 class ProblemLines {
 public:
-    explicit ProblemLines(const std::string& path) : path_(path) {}
-    void Write(const std::string& line) {
-        if (!file_) file_.reset(new AppendFile(path_));
-        file_->WriteLine(line);
+    ProblemLines(const std::string& path, const QsoInput& qso) : path_(path), qso_(qso) {}
+    void Write(const std::string& message) {
+        if (!file_) {
+            file_.reset(new AppendFile(path_));
+            fields_ = ReportLineFields(qso_);
+        }
+        file_->WriteLine(fields_ + message);
     }
 
 private:
     const std::string& path_;
+    const QsoInput& qso_;
     std::unique_ptr<AppendFile> file_;
+    std::string fields_;
 };
 
 template <typename T>
@@ -95,19 +101,18 @@ CInfo RecordFromInput(const QsoInput& qso) {
 
 int AddQso(const QsoInput& qso, const RunContext& run, ContestStore* store) {
     CInfo record = RecordFromInput(qso);
-    const std::string fields = ReportLineFields(qso);
-    ProblemLines report(run.badQsoPath);
+    ProblemLines report(run.badQsoPath, qso);
 
     if (!BandRules().contains(qso.band)) {
-        report.Write(fields + kWrongBand);
+        report.Write(kWrongBand);
         return 0;
     }
     if (!ModeRules().contains(qso.mode) || qso.mode != (run.cwContest ? "CW" : "SSB")) {
-        report.Write(fields + kWrongMode);
+        report.Write(kWrongMode);
         return 0;
     }
     if (qso.exchRcvd.empty() || qso.exchSent.empty()) {
-        report.Write(fields + kNoNumber);
+        report.Write(kNoNumber);
         return 0;
     }
     if (std::find(store->bandsWorked.begin(), store->bandsWorked.end(), qso.band) ==
@@ -122,7 +127,7 @@ int AddQso(const QsoInput& qso, const RunContext& run, ContestStore* store) {
         } else {
             record.excluded = 1;
             record.errorFlag = 1;
-            report.Write(fields + "  " + entered + kBadStateProv);
+            report.Write("  " + entered + kBadStateProv);
         }
     }
     // One line for every earlier QSO it repeats.
@@ -130,7 +135,7 @@ int AddQso(const QsoInput& qso, const RunContext& run, ContestStore* store) {
     if (earlier > 0) {
         record.dupeFlag = 1;
         record.excluded = 1;
-        for (int i = 0; i < earlier; ++i) report.Write(fields + kDupe);
+        for (int i = 0; i < earlier; ++i) report.Write(kDupe);
     }
     store->log.push_back(std::move(record));
     return 1;

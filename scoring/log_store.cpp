@@ -1,6 +1,18 @@
 #include <algorithm>
+#include <cmath>
 
 #include "scoring/qso_record.h"
+
+bool LinearMilliseconds(const COleDateTime& date, long long* ms) {
+    if (date.m_status != COleDateTime::valid || !std::isfinite(date.m_dt) ||
+        std::fabs(date.m_dt) > 1e7) {
+        return false;
+    }
+    const double day = std::trunc(date.m_dt);
+    const double fraction = std::fabs(date.m_dt - day);
+    *ms = static_cast<long long>(day) * 86400000LL + std::llround(fraction * 86400000.0);
+    return true;
+}
 
 std::uint32_t LogStore::Find(const StringArray& texts, const std::string& text) {
     for (std::size_t i = 0; i < texts.size(); ++i) {
@@ -43,7 +55,15 @@ void LogStore::push_back(CInfo record) {
     const std::uint64_t seq = nextSeq_++;
     byCallBand_[Key(bandId, record.call)].push_back(Entry{seq, modeId});
     ++byBandCountry_[Key(bandId, record.country)];
+    Facts facts;
+    facts.band = bandId;
+    facts.timed = LinearMilliseconds(record.time, &facts.ms);
+    if (!facts.timed) facts.ms = 0;
+    facts.country = countryIds_
+                        .emplace(record.country, static_cast<std::uint32_t>(countryIds_.size()))
+                        .first->second;
     seqs_.push_back(seq);
+    facts_.push_back(facts);
     records_.push_back(std::move(record));
 }
 
@@ -63,11 +83,14 @@ void LogStore::erase(std::size_t i) {
         byBandCountry_.erase(countries);
     records_.erase(records_.begin() + static_cast<std::ptrdiff_t>(i));
     seqs_.erase(seqs_.begin() + static_cast<std::ptrdiff_t>(i));
+    facts_.erase(facts_.begin() + static_cast<std::ptrdiff_t>(i));
 }
 
 void LogStore::clear() {
     records_.clear();
     seqs_.clear();
+    facts_.clear();
+    countryIds_.clear();
     nextSeq_ = 0;
     bands_.clear();
     modes_.clear();
@@ -78,9 +101,16 @@ void LogStore::clear() {
 void LogStore::shrink_to_fit() {
     records_.shrink_to_fit();
     seqs_.shrink_to_fit();
+    facts_.shrink_to_fit();
+    if (countryIds_.empty()) countryIds_ = decltype(countryIds_)();
     // A cleared hash table keeps its buckets; a fresh one has none.
     if (byCallBand_.empty()) byCallBand_ = decltype(byCallBand_)();
     if (byBandCountry_.empty()) byBandCountry_ = decltype(byBandCountry_)();
+}
+
+std::uint32_t LogStore::CountryIdOf(const std::string& country) const {
+    const auto it = countryIds_.find(country);
+    return it == countryIds_.end() ? kNone : it->second;
 }
 
 bool LogStore::HasCallOnBand(const std::string& call, const std::string& band) const {

@@ -34,6 +34,12 @@ struct CInfo {
 
 using StringArray = std::vector<std::string>;
 
+// An OLE date in whole milliseconds on one linear scale: for negative dates
+// the day fraction counts forward from the day's midnight, so differences
+// are true spans. False for a date that is not valid, not finite or more
+// than 1e7 days from the epoch.
+bool LinearMilliseconds(const COleDateTime& date, long long* ms);
+
 // The log: the records in the order they were stored, read like a vector,
 // changed only through push_back, erase and clear, which keep three lookups
 // in step with the records: a call on a band, a call on a band in a mode
@@ -64,6 +70,21 @@ public:
     // The records with exactly this call, band and mode.
     int CountCallBandMode(const std::string& call, const std::string& band,
                           const std::string& mode) const;
+    // Record i's band and country as numbers: equal numbers, equal texts.
+    // Country numbers are below CountryIds(). The Of functions give the
+    // number of a text, kNone for a text no record has had since clear().
+    static constexpr std::uint32_t kNone = 0xFFFFFFFFu;
+    std::uint32_t BandId(std::size_t i) const { return facts_[i].band; }
+    std::uint32_t CountryId(std::size_t i) const { return facts_[i].country; }
+    std::size_t CountryIds() const { return countryIds_.size(); }
+    std::uint32_t BandIdOf(const std::string& band) const { return Find(bands_, band); }
+    std::uint32_t CountryIdOf(const std::string& country) const;
+    // Record i's time as LinearMilliseconds gives it; false when it gives none.
+    bool Milliseconds(std::size_t i, long long* ms) const {
+        *ms = facts_[i].ms;
+        return facts_[i].timed;
+    }
+
     // Index of the first record with exactly this call, band and mode for
     // which match(record) is true; size() when there is none.
     template <typename Match>
@@ -77,10 +98,16 @@ private:
         std::uint32_t mode;
     };
     using EntryList = std::vector<Entry>;
+    // What the summary asks of every record, worked out once.
+    struct Facts {
+        long long ms;
+        std::uint32_t band;
+        std::uint32_t country;
+        bool timed;
+    };
 
     // Small numbers for the few band and mode texts, so that keys stay
     // short; kNone when the text was never stored.
-    static constexpr std::uint32_t kNone = 0xFFFFFFFFu;
     static std::uint32_t Find(const StringArray& texts, const std::string& text);
     static std::uint32_t Intern(StringArray* texts, const std::string& text);
     static std::string Key(std::uint32_t id, const std::string& text);
@@ -89,6 +116,8 @@ private:
 
     std::vector<CInfo> records_;
     std::vector<std::uint64_t> seqs_;  // seqs_[i] belongs to records_[i]; ascending
+    std::vector<Facts> facts_;         // facts_[i] belongs to records_[i]
+    std::unordered_map<std::string, std::uint32_t> countryIds_;  // never shrinks until clear
     std::uint64_t nextSeq_ = 0;
     StringArray bands_;
     StringArray modes_;

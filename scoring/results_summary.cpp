@@ -58,14 +58,6 @@ std::string BandKey(const std::string& band) {
     return band.size() >= 20 ? band : std::string(20 - band.size(), '0') + band;
 }
 
-// Days and the day fraction of an OLE date on one linear scale: for
-// negative dates the fraction counts forward from the day's midnight.
-long long LinearMilliseconds(double date) {
-    const double day = std::trunc(date);
-    const double fraction = std::fabs(date - day);
-    return static_cast<long long>(day) * 86400000LL + std::llround(fraction * 86400000.0);
-}
-
 // W and VE stations are multipliers through their state or province only;
 // a station without a country (maritime mobile, or a call the host could not
 // resolve) is no multiplier at all.
@@ -75,9 +67,9 @@ bool CountsAsCountry(const std::string& country) {
 
 // 2 with the own country, 5 with another country of the own continent, 10
 // otherwise; a maritime mobile station is 5 wherever it comes from.
-int QsoPoints(const CInfo& r, const std::string& ownCountry, const std::string& ownContinent) {
+int QsoPoints(const CInfo& r, bool ownCountry, const std::string& ownContinent) {
     if (IsMaritimeMobile(r.call)) return 5;
-    if (r.country == ownCountry) return 2;
+    if (ownCountry) return 2;
     return r.continent == ownContinent ? 5 : 10;
 }
 
@@ -92,15 +84,19 @@ void SortBands(StringArray* bands) {
     }
 }
 
-bool AgeInMinutes(const COleDateTime& reference, const COleDateTime& record, long long* minutes) {
-    if (reference.m_status != COleDateTime::valid || record.m_status != COleDateTime::valid ||
-        !std::isfinite(reference.m_dt) || !std::isfinite(record.m_dt) ||
-        std::fabs(reference.m_dt) > 1e7 || std::fabs(record.m_dt) > 1e7) {
-        return false;
-    }
-    long long span = LinearMilliseconds(reference.m_dt) - LinearMilliseconds(record.m_dt);
+namespace {
+// The age, as AgeInMinutes gives it, of a time referenceMs - spanMs.
+long long SpanMinutes(long long span) {
     span += span >= 0 ? 500 : -500;
-    *minutes = span / 60000;  // truncates toward zero
+    return span / 60000;  // truncates toward zero
+}
+}  // namespace
+
+bool AgeInMinutes(const COleDateTime& reference, const COleDateTime& record, long long* minutes) {
+    long long referenceMs, recordMs;
+    if (!LinearMilliseconds(reference, &referenceMs) || !LinearMilliseconds(record, &recordMs))
+        return false;
+    *minutes = SpanMinutes(referenceMs - recordMs);
     return true;
 }
 
@@ -109,7 +105,8 @@ int BadQsoFigure(const std::string& path) { return CountBadQsoLines(path); }
 Summary ComputeSummary(const SummaryInput& in, ContestStore* store) {
     const LogStore& log = store->log;
     const bool haveLog = !log.empty();
-    const COleDateTime reference = haveLog ? log.back().time : COleDateTime();
+    long long referenceMs = 0;
+    const bool timedReference = haveLog && LinearMilliseconds(log.back().time, &referenceMs);
     const std::string referenceBand = haveLog ? log.back().band : std::string();
     const char* weekend = in.cwContest ? "CW" : "SSB";
 
@@ -132,8 +129,10 @@ Summary ComputeSummary(const SummaryInput& in, ContestStore* store) {
 
     int totalQsos = 0, totalPoints = 0, totalCountries = 0, totalStates = 0, totalDupes = 0;
     int hourQsos = 0, hourPoints = 0, tenQsos = 0, tenPoints = 0, lastPoints = 0;
-    // What a band's lists already hold; the texts belong to the records.
-    std::unordered_set<std::string_view> seenCountries, seenStates;
+    // What a band's lists already hold: countries by the store's numbers,
+    // states by their texts, which belong to the records.
+    std::vector<char> seenCountries;
+    std::unordered_set<std::string_view> seenStates;
     for (const std::string& band : store->bandsWorked) {
         const int slot = BandSlot(band);
         StringArray& countries = store->bandCountries[slot];
@@ -141,20 +140,27 @@ Summary ComputeSummary(const SummaryInput& in, ContestStore* store) {
         countries.clear();
         states.clear();
         store->bandZones[slot].clear();
-        seenCountries.clear();
+        seenCountries.assign(log.CountryIds(), 0);
         seenStates.clear();
         int qsos = 0, points = 0, countryCount = 0, stateCount = 0;
-        for (const CInfo& r : log) {
-            if (r.band != band || r.call.empty()) continue;
+        // The store's numbers stand for the texts: a number per record
+        // compares faster than its band or country text.
+        const std::uint32_t bandId = log.BandIdOf(band);
+        const std::uint32_t ownCountryId = log.CountryIdOf(in.ownCountry);
+        const bool referenceBandHere = band == referenceBand;
+        for (std::size_t i = 0; i < log.size(); ++i) {
+            const CInfo& r = log[i];
+            if (log.BandId(i) != bandId || r.call.empty()) continue;
             totalDupes += r.dupeFlag;
             if (r.excluded) continue;
             ++qsos;
-            const int p = QsoPoints(r, in.ownCountry, in.ownContinent);
+            const int p = QsoPoints(r, log.CountryId(i) == ownCountryId, in.ownContinent);
             points += p;
-            if (band == referenceBand) {
+            if (referenceBandHere) {
                 lastPoints = p;
-                long long age;
-                if (!in.reportMode && AgeInMinutes(reference, r.time, &age)) {
+                long long ms;
+                if (!in.reportMode && timedReference && log.Milliseconds(i, &ms)) {
+                    const long long age = SpanMinutes(referenceMs - ms);
                     if (age < 60) {
                         ++hourQsos;
                         hourPoints += p;
@@ -165,7 +171,8 @@ Summary ComputeSummary(const SummaryInput& in, ContestStore* store) {
                     }
                 }
             }
-            if (seenCountries.insert(r.country).second) {
+            if (!seenCountries[log.CountryId(i)]) {
+                seenCountries[log.CountryId(i)] = 1;
                 countries.push_back(r.country);
                 if (CountsAsCountry(r.country)) ++countryCount;
             }
