@@ -12,7 +12,7 @@ bool IsDupe(const CallEntry& e, const LogStore& log) { return log.HasCallOnBand(
 // host's zone comes from the call's home part, so it is only a guess.
 int CheckMaritimeMobile(const CallEntry& e, const LogStore& log, std::string* hint,
                         bool* hintSet) {
-    if (IsDupe(e, log)) return kDupe;
+    if (IsDupe(e, log)) return kDupeCall;
     if (e.zone > 0) {
         *hint = std::to_string(e.zone) + "?";
         *hintSet = true;
@@ -33,7 +33,7 @@ int CheckCall(const CallEntry& e, const LogStore& log, const std::string& hostVe
     }
     if (IsMaritimeMobile(e.call)) return CheckMaritimeMobile(e, log, hint, hintSet);
     if (e.countryPrefix.empty()) return kNotNewMultiplier;
-    if (IsDupe(e, log)) return kDupe;
+    if (IsDupe(e, log)) return kDupeCall;
     const int verdict =
         log.HasCountryOnBand(e.band, e.countryPrefix) ? kNotNewMultiplier : kNewMultiplier;
     // W and VE stations send a state or province; VK, UA9 and BY span

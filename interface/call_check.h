@@ -8,7 +8,7 @@
 
 #include "scoring/qso_record.h"
 
-enum CallVerdict { kDupe = 0, kNotNewMultiplier = 1, kNewMultiplier = 2, kRefused = 4 };
+enum CallVerdict { kDupeCall = 0, kNotNewMultiplier = 1, kNewMultiplier = 2, kRefused = 4 };
 
 struct CallEntry {
     std::string call;           // being entered

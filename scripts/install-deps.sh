@@ -1,9 +1,9 @@
 #!/bin/sh
 # Installs what the build and the tests need on a Debian machine: the native
-# toolchain with GoogleTest, the country file (hamradio-files), the mingw-w64
-# cross compiler for the 32-bit DLL, Wine (32-bit) to run it, Xvfb for
-# screenshots, clang/llvm to check the MSVC-decorated export names. Does
-# nothing when everything is present.
+# toolchain with GoogleTest and Google Benchmark, the country file
+# (hamradio-files), the mingw-w64 cross compiler for the 32-bit DLL, Wine
+# (32-bit) to run it, Xvfb for screenshots, clang/llvm to check the
+# MSVC-decorated export names. Does nothing when everything is present.
 #   install-deps.sh           everything
 #   install-deps.sh --native  only what the native build and its tests need
 #   install-deps.sh --pictures  everything, and ImageMagick for the README's
@@ -20,6 +20,8 @@ have cmake || need="$need cmake"
 have make || need="$need make"
 have g++ || need="$need g++"
 [ -f /usr/include/gtest/gtest.h ] || need="$need libgtest-dev"
+# Google Benchmark, for bench/ (scripts/bench.sh; CI runs it once, tiny).
+[ -f /usr/include/benchmark/benchmark.h ] || need="$need libbenchmark-dev"
 # The country file cq160 resolves calls with.
 [ -f /usr/share/hamradio-files/cty.dat ] || need="$need hamradio-files"
 if [ "$native_only" = 0 ]; then

@@ -187,3 +187,13 @@ TEST_F(AddQsoTest, InvalidAndNullTimesAreWrittenAsTheyFormat) {
               "QSO:  1830  CW  Invalid DateTime  DL1ABC  599  14  A1A  579  14   WRONG BAND !!!\r\n"
               "QSO:  1830  CW    DL1ABC  599  14  A1A  579  14   WRONG BAND !!!\r\n");
 }
+
+TEST_F(AddQsoTest, OnlyAProblemLineOpensTheReport) {
+    // A report deleted from outside stays away while the QSOs are good,
+    // and comes back, without its header, with the next problem line.
+    std::remove("report.txt");
+    EXPECT_EQ(AddQso(Qso("OK1AA", "OK"), run_, &store_), 1);
+    EXPECT_FALSE(Exists("report.txt"));
+    EXPECT_EQ(AddQso(Qso("OK1AA", "OK"), run_, &store_), 1);
+    EXPECT_EQ(ReadAll("report.txt"), std::string(kFields) + "OK1AA  579  14   DUPE !!!\r\n");
+}
