@@ -122,6 +122,11 @@ bool LogStore::HasCountryOnBand(const std::string& band, const std::string& coun
     return bandId != kNone && byBandCountry_.count(Key(bandId, country)) != 0;
 }
 
+std::size_t LogStore::FindLast(const std::string& call, const std::string& band) const {
+    const EntryList* entries = Entries(call, band);
+    return entries ? IndexOf(entries->back().seq) : records_.size();
+}
+
 int LogStore::CountCallBandMode(const std::string& call, const std::string& band,
                                 const std::string& mode) const {
     const EntryList* entries = Entries(call, band);

@@ -1,4 +1,5 @@
-// One QSO as the module holds it, and the store of them. Plain value types;
+// One QSO as the module holds it, and the store of them: the log with its
+// lookups, and the per-band tables. Value types without locks of their own;
 // the store is shared between the host thread and the UI thread, and every
 // access goes under the module lock (interface/module_state.h).
 #ifndef STATS_SCORING_QSO_RECORD_H_
@@ -85,6 +86,9 @@ public:
         return facts_[i].timed;
     }
 
+    // Index of the last record with exactly this call and band; size() when
+    // there is none.
+    std::size_t FindLast(const std::string& call, const std::string& band) const;
     // Index of the first record with exactly this call, band and mode for
     // which match(record) is true; size() when there is none.
     template <typename Match>

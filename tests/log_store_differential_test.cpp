@@ -294,6 +294,11 @@ TEST(LogStoreDifferential, IndexedStoreAnswersAsTheLinearWalk) {
                           PlainCheck(e, plain, &hintPlain))
                     << "seed " << seed << " step " << step << " " << e.call;
                 EXPECT_EQ(hintIndexed, hintPlain) << e.call;
+                // The windows' row: the latest record of the call on the band.
+                std::size_t latest = plain.log.size();
+                for (std::size_t i = 0; i < plain.log.size(); ++i)
+                    if (plain.log[i].call == e.call && plain.log[i].band == e.band) latest = i;
+                EXPECT_EQ(indexed.log.FindLast(e.call, e.band), latest) << e.call;
             } else if (op < 96) {
                 SummaryInput in;
                 in.ownCall = "DL1ABC";

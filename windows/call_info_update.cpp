@@ -65,13 +65,11 @@ void SetupCqWw::OnCallInfo() {
             rows[0][4] = "   -";
         }
         if (!call.empty()) {
-            for (const CInfo& record : data_.store->log) {
-                for (int band = 0; band < kBandSlots; ++band) {
-                    if (record.band == state_.bandNames[band] && record.call == call &&
-                        rows[band].size() >= kRowFields) {
-                        FillRow(record, &rows[band]);  // a later record wins
-                    }
-                }
+            const LogStore& log = data_.store->log;
+            for (int band = 0; band < kBandSlots; ++band) {
+                if (rows[band].size() < kRowFields) continue;
+                const std::size_t latest = log.FindLast(call, state_.bandNames[band]);
+                if (latest < log.size()) FillRow(log[latest], &rows[band]);
             }
         }
     }
