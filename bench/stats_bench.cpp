@@ -13,70 +13,16 @@
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 #include <stdlib.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <cstring>
-#include <random>
 #include <string>
 #include <vector>
 
-#include "tools/cq160/module_loader.h"
+#include "bench/synthetic_log.h"
 
 namespace {
-
-struct Qso {
-    std::string call, mode, exchRcvd, detailed, country, continent, band;
-    COleDateTime time;
-    unsigned freqHz = 1830000;
-};
-
-// A seeded synthetic log of n QSOs on the CW weekend with a few per cent of
-// problem lines: about 2 % dupes, 1 % bad states, 0.5 % wrong band.
-std::vector<Qso> MakeLog(std::size_t n) {
-    static const char* const kCountries[][2] = {
-        {"DL", "EU"}, {"OK", "EU"}, {"G", "EU"},   {"F", "EU"},   {"I", "EU"},   {"SP", "EU"},
-        {"UA", "EU"}, {"HA", "EU"}, {"OH", "EU"},  {"SM", "EU"},  {"EA", "EU"},  {"ON", "EU"},
-        {"PA", "EU"}, {"OE", "EU"}, {"YU", "EU"},  {"LZ", "EU"},  {"YO", "EU"},  {"S5", "EU"},
-        {"9A", "EU"}, {"OM", "EU"}, {"JA", "AS"},  {"UA9", "AS"}, {"BY", "AS"},  {"VK", "OC"},
-        {"ZL", "OC"}, {"PY", "SA"}, {"LU", "SA"},  {"CE", "SA"},  {"ZS", "AF"},  {"EA8", "AF"},
-        {"CT3", "AF"}, {"XE", "NA"}, {"KP4", "NA"}, {"KH6", "OC"}, {"VP9", "NA"}, {"TF", "EU"},
-        {"EI", "EU"}, {"GM", "EU"}, {"GW", "EU"},  {"LA", "EU"}};
-    static const char* const kStates[] = {"MA", "NY", "TX", "CA", "OH", "FL", "ON", "QC", "BC", "NF"};
-    constexpr std::size_t kCountryCount = sizeof kCountries / sizeof kCountries[0];
-    std::mt19937 random(20270130);
-    std::vector<Qso> log;
-    log.reserve(n);
-    const double start = 46416.9;  // Friday 22:00 UTC
-    for (std::size_t i = 0; i < n; ++i) {
-        Qso q;
-        const unsigned pick = random() % 100;
-        if (pick < 2 && !log.empty()) {
-            q = log[random() % log.size()];  // a dupe
-        } else if (pick < 30) {
-            const bool ve = random() % 4 == 0;
-            q.country = ve ? "VE" : "K";
-            q.detailed = q.country;
-            q.continent = "NA";
-            q.call = (ve ? "VE" : "K") + std::to_string(i % 10) + "Q" + std::to_string(i);
-            q.exchRcvd = pick == 29 ? "XX" : kStates[random() % 10];  // XX: a bad state
-        } else {
-            const auto& c = kCountries[random() % kCountryCount];
-            q.country = c[0];
-            q.detailed = c[0];
-            q.continent = c[1];
-            q.call = std::string(c[0]) + std::to_string(i % 10) + "A" + std::to_string(i);
-            q.exchRcvd = std::to_string(1 + random() % 40);
-        }
-        q.mode = "CW";
-        q.band = random() % 200 == 0 ? "80m" : "160m";
-        // Spread over the 48 hours of the contest, in log order.
-        q.time = COleDateTime(start + 2.0 * static_cast<double>(i) / static_cast<double>(n));
-        log.push_back(q);
-    }
-    return log;
-}
 
 struct Module {
     std::string label;
@@ -85,46 +31,17 @@ struct Module {
     std::size_t loggedQsos = 0;  // the log the module holds now (0 = unknown)
 };
 
-void MakeFile(const std::string& path, const char* bytes) {
-    if (std::FILE* f = std::fopen(path.c_str(), "wb")) {
-        std::fwrite(bytes, 1, std::strlen(bytes), f);
-        std::fclose(f);
-    }
-}
-
 void Enter(const Module& m) {
     if (chdir(m.folder.c_str()) != 0) std::perror(m.folder.c_str());
 }
 
 void Reset(Module* m) {
-    COleDateTime startTime(46416.9), endTime(46418.9);
-    m->api.resetStats("", 0, "DL1ABC", &startTime, &endTime, "", "", "", "", "", "", "", "", "",
-                      "DL", 14, 0, 0, 0.0, 0.0, "", "EU", "");
+    ResetRun(m->api);
     m->loggedQsos = 0;
 }
-
-int Add(const Module& m, const Qso& q) {
-    COleDateTime time = q.time;
-    return m.api.addData("DL1ABC", q.call.c_str(), &time, nullptr, nullptr, nullptr, 0, q.freqHz,
-                         q.mode.c_str(), "599", "599", "14", q.exchRcvd.c_str(), "", "", "", "",
-                         "", "", "", "", q.detailed.c_str(), q.country.c_str(), 0, 0, 0, 0.0,
-                         0.0, "", q.continent.c_str(), "", q.band.c_str(), "");
-}
-
-void Remove(const Module& m, const Qso& q) {
-    COleDateTime time = q.time;
-    m.api.removeData("DL1ABC", q.call.c_str(), &time, nullptr, nullptr, nullptr, 0, q.freqHz,
-                     q.mode.c_str(), "599", "599", "14", q.exchRcvd.c_str(), "", "", "", "", "",
-                     "", "", "", q.detailed.c_str(), q.country.c_str(), 0, 0, 0, 0.0, 0.0, "",
-                     q.continent.c_str(), "", q.band.c_str(), "");
-}
-
-int Check(const Module& m, const Qso& q) {
-    char hint[100] = "";
-    return m.api.checkCall(q.call.c_str(), 0, 0, q.mode.c_str(), "", "", "", "", "", "", "", "",
-                           "", q.country.c_str(), 14, 0, 0, 0.0, 0.0, "", q.continent.c_str(),
-                           "", "", "", q.band.c_str(), q.band.c_str(), hint, nullptr);
-}
+int Add(const Module& m, const Qso& q) { return AddQso(m.api, q); }
+void Remove(const Module& m, const Qso& q) { RemoveQso(m.api, q); }
+int Check(const Module& m, const Qso& q) { return CheckCall(m.api, q); }
 
 const std::vector<Qso>& LogOf(std::size_t n) {
     static std::vector<std::vector<Qso>> logs;
@@ -271,10 +188,7 @@ int main(int argc, char** argv) {
         std::free(absolute);
         // The host's folder: its own settings file and the module's.
         m.folder = rootPath + "/" + std::to_string(i);
-        mkdir(m.folder.c_str(), 0777);
-        mkdir((m.folder + "/Plugins").c_str(), 0777);
-        MakeFile(m.folder + "/Harlo2.ini", "[Main]\r\nHarlo=stats_bench\r\n");
-        MakeFile(m.folder + "/Plugins/CQ-WW-160-CW-SSB.ini", "[Settings]\r\nMode=1\r\nStart=1\r\n");
+        MakeHostFolder(m.folder);
     }
 
     for (std::size_t n : sizes) {

@@ -182,8 +182,9 @@ Text STATS_API GetResult0(int* out) {
         input.html = g_versionAnnounced != 0;
         input.reportMode = g_reportMode != 0;
         {
-            // The report is read outside the lock; only the mode switch on
-            // the UI thread can name another report meanwhile.
+            // The report is read outside the lock. Should the UI thread's
+            // mode switch name another report meanwhile, ComputeSummary
+            // counts that one under the lock.
             std::lock_guard<std::mutex> lock(g_storeLock);
             input.badQsoPath = g_badQsoPath;
         }

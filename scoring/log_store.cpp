@@ -59,9 +59,12 @@ void LogStore::push_back(CInfo record) {
     facts.band = bandId;
     facts.timed = LinearMilliseconds(record.time, &facts.ms);
     if (!facts.timed) facts.ms = 0;
-    facts.country = countryIds_
-                        .emplace(record.country, static_cast<std::uint32_t>(countryIds_.size()))
-                        .first->second;
+    // Looked up before it is added: emplace would make a node every time.
+    auto country = countryIds_.find(record.country);
+    if (country == countryIds_.end())
+        country = countryIds_.emplace(record.country, static_cast<std::uint32_t>(countryIds_.size()))
+                      .first;
+    facts.country = country->second;
     seqs_.push_back(seq);
     facts_.push_back(facts);
     records_.push_back(std::move(record));

@@ -1,6 +1,7 @@
 #!/bin/bash
-# Builds and runs every test: the native build with its unit tests and the
-# scripted contest run, the same under AddressSanitizer and
+# Builds and runs every test: the native build with its unit tests, the
+# scripted contest run and one pass of the benchmark on a tiny log (it
+# asserts nothing about time), the same under AddressSanitizer and
 # UndefinedBehaviorSanitizer with a longer export fuzzer run, the two-thread
 # test under ThreadSanitizer, and the Windows cross build with the DLL's
 # export check and the Wine tests. Installs what is missing first.

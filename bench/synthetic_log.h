@@ -1,0 +1,105 @@
+// A seeded synthetic CW log for timing the module, and the export calls
+// that log, remove and check its QSOs and reset a run, with the arguments
+// a host passes. Shared by the benchmark and the replay timing.
+#ifndef STATS_BENCH_SYNTHETIC_LOG_H_
+#define STATS_BENCH_SYNTHETIC_LOG_H_
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "tools/cq160/module_loader.h"
+
+struct Qso {
+    std::string call, mode, exchRcvd, detailed, country, continent, band;
+    COleDateTime time;
+    unsigned freqHz = 1830000;
+};
+
+// A seeded synthetic log of n QSOs on the CW weekend with a few per cent of
+// problem lines: about 2 % dupes, 1 % bad states, 0.5 % wrong band.
+inline std::vector<Qso> MakeLog(std::size_t n) {
+    static const char* const kCountries[][2] = {
+        {"DL", "EU"}, {"OK", "EU"}, {"G", "EU"},   {"F", "EU"},   {"I", "EU"},   {"SP", "EU"},
+        {"UA", "EU"}, {"HA", "EU"}, {"OH", "EU"},  {"SM", "EU"},  {"EA", "EU"},  {"ON", "EU"},
+        {"PA", "EU"}, {"OE", "EU"}, {"YU", "EU"},  {"LZ", "EU"},  {"YO", "EU"},  {"S5", "EU"},
+        {"9A", "EU"}, {"OM", "EU"}, {"JA", "AS"},  {"UA9", "AS"}, {"BY", "AS"},  {"VK", "OC"},
+        {"ZL", "OC"}, {"PY", "SA"}, {"LU", "SA"},  {"CE", "SA"},  {"ZS", "AF"},  {"EA8", "AF"},
+        {"CT3", "AF"}, {"XE", "NA"}, {"KP4", "NA"}, {"KH6", "OC"}, {"VP9", "NA"}, {"TF", "EU"},
+        {"EI", "EU"}, {"GM", "EU"}, {"GW", "EU"},  {"LA", "EU"}};
+    static const char* const kStates[] = {"MA", "NY", "TX", "CA", "OH", "FL", "ON", "QC", "BC", "NF"};
+    constexpr std::size_t kCountryCount = sizeof kCountries / sizeof kCountries[0];
+    std::mt19937 random(20270130);
+    std::vector<Qso> log;
+    log.reserve(n);
+    const double start = 46416.9;  // Friday 22:00 UTC
+    for (std::size_t i = 0; i < n; ++i) {
+        Qso q;
+        const unsigned pick = random() % 100;
+        if (pick < 2 && !log.empty()) {
+            q = log[random() % log.size()];  // a dupe
+        } else if (pick < 30) {
+            const bool ve = random() % 4 == 0;
+            q.country = ve ? "VE" : "K";
+            q.detailed = q.country;
+            q.continent = "NA";
+            q.call = (ve ? "VE" : "K") + std::to_string(i % 10) + "Q" + std::to_string(i);
+            q.exchRcvd = pick == 29 ? "XX" : kStates[random() % 10];  // XX: a bad state
+        } else {
+            const auto& c = kCountries[random() % kCountryCount];
+            q.country = c[0];
+            q.detailed = c[0];
+            q.continent = c[1];
+            q.call = std::string(c[0]) + std::to_string(i % 10) + "A" + std::to_string(i);
+            q.exchRcvd = std::to_string(1 + random() % 40);
+        }
+        q.mode = "CW";
+        q.band = random() % 200 == 0 ? "80m" : "160m";
+        // Spread over the 48 hours of the contest, in log order.
+        q.time = COleDateTime(start + 2.0 * static_cast<double>(i) / static_cast<double>(n));
+        log.push_back(q);
+    }
+    return log;
+}
+
+// A host's folder for one module: the host's settings file, and the
+// module's with the CW weekend chosen and the window toggle set.
+inline void MakeHostFolder(const std::filesystem::path& folder) {
+    std::filesystem::create_directories(folder / "Plugins");
+    std::ofstream(folder / "Harlo2.ini", std::ios::binary) << "[Main]\r\nHarlo=stats_bench\r\n";
+    std::ofstream(folder / "Plugins" / "CQ-WW-160-CW-SSB.ini", std::ios::binary)
+        << "[Settings]\r\nMode=1\r\nStart=1\r\n";
+}
+
+inline void ResetRun(const ModuleApi& api) {
+    COleDateTime startTime(46416.9), endTime(46418.9);
+    api.resetStats("", 0, "DL1ABC", &startTime, &endTime, "", "", "", "", "", "", "", "", "",
+                      "DL", 14, 0, 0, 0.0, 0.0, "", "EU", "");
+}
+
+inline int AddQso(const ModuleApi& api, const Qso& q) {
+    COleDateTime time = q.time;
+    return api.addData("DL1ABC", q.call.c_str(), &time, nullptr, nullptr, nullptr, 0, q.freqHz,
+                         q.mode.c_str(), "599", "599", "14", q.exchRcvd.c_str(), "", "", "", "",
+                         "", "", "", "", q.detailed.c_str(), q.country.c_str(), 0, 0, 0, 0.0,
+                         0.0, "", q.continent.c_str(), "", q.band.c_str(), "");
+}
+
+inline void RemoveQso(const ModuleApi& api, const Qso& q) {
+    COleDateTime time = q.time;
+    api.removeData("DL1ABC", q.call.c_str(), &time, nullptr, nullptr, nullptr, 0, q.freqHz,
+                     q.mode.c_str(), "599", "599", "14", q.exchRcvd.c_str(), "", "", "", "", "",
+                     "", "", "", q.detailed.c_str(), q.country.c_str(), 0, 0, 0, 0.0, 0.0, "",
+                     q.continent.c_str(), "", q.band.c_str(), "");
+}
+
+inline int CheckCall(const ModuleApi& api, const Qso& q) {
+    char hint[100] = "";
+    return api.checkCall(q.call.c_str(), 0, 0, q.mode.c_str(), "", "", "", "", "", "", "", "",
+                           "", q.country.c_str(), 14, 0, 0, 0.0, 0.0, "", q.continent.c_str(),
+                           "", "", "", q.band.c_str(), q.band.c_str(), hint, nullptr);
+}
+
+#endif  // STATS_BENCH_SYNTHETIC_LOG_H_
