@@ -66,7 +66,9 @@ TEST(CheckCall, VerdictsAndHints) {
         EXPECT_EQ(CheckCall(c.entry, log, c.version, 1, &hint, &hintSet), c.verdict)
             << c.entry.call << " " << c.entry.mode << " " << c.version;
         EXPECT_EQ(hintSet, c.hint != nullptr) << c.entry.call;
-        if (c.hint) EXPECT_EQ(hint, c.hint) << c.entry.call;
+        if (c.hint) {
+            EXPECT_EQ(hint, c.hint) << c.entry.call;
+        }
     }
 }
 

@@ -12,8 +12,6 @@
 
 namespace {
 
-bool SendsStateProv(const CallLocation& w) { return w.countryPrefix == "K" || w.countryPrefix == "VE"; }
-
 std::string TimeText(const UtcTime& t) {
     char text[24];
     std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d%02d", t.year, t.month, t.day, t.hour,
