@@ -4,14 +4,7 @@
 # when the country around it was worked, a second one is not.
 #   check-country-test.sh WORKDIR CTY RUNNER... CQ160
 set -uo pipefail
-work=$1
-cty=$2
-shift 2
-rm -rf "$work"
-mkdir -p "$work"
-cd "$work"
-fail=0
-cq160=("$@")
+source "$(dirname "${BASH_SOURCE[0]}")/script_lib.sh" "$@"
 
 # verdict LOGGED CHECKED VERDICT: a log with one QSO with LOGGED, then
 # "cq160 check" on CHECKED must say VERDICT.

@@ -5,31 +5,7 @@
 # warnings, 2 nothing done. QSO dates are judged as on 2027-03-01 unless a
 # test gives --today itself.
 set -uo pipefail
-work=$1
-cty=$2
-shift 2
-rm -rf "$work"
-mkdir -p "$work"
-cd "$work"
-fail=0
-
-# expect STATUS TEXT ARGS...: exit status STATUS and TEXT in the output.
-expect() {
-    local want=$1 text=$2
-    shift 2
-    local status=0
-    "${cq160[@]}" --today 2027-03-01 "$@" >out.txt 2>err.txt || status=$?
-    if [ "$status" != "$want" ]; then
-        echo "cq160 $*: exit status $status, not $want" >&2
-        cat out.txt err.txt >&2
-        fail=1
-    elif ! grep -qF -- "$text" out.txt err.txt; then
-        echo "cq160 $*: no \"$text\" in its output" >&2
-        cat out.txt err.txt >&2
-        fail=1
-    fi
-}
-cq160=("$@")
+source "$(dirname "${BASH_SOURCE[0]}")/script_lib.sh" "$@"
 
 head='START-OF-LOG: 3.0\r\nCALLSIGN: DL1ABC\r\nCONTEST: CQ-160-CW\r\n'
 qso='QSO: 1822 CW 2027-01-29 2205 DL1ABC 599 14 K1AB 599 MA\r\n'

@@ -5,14 +5,7 @@
 # hook), and leaves the module's defaults where the log has no tag.
 #   export-header-test.sh WORKDIR CTY RUNNER... CQ160
 set -uo pipefail
-work=$1
-cty=$2
-shift 2
-rm -rf "$work"
-mkdir -p "$work"
-cd "$work"
-fail=0
-cq160=("$@")
+source "$(dirname "${BASH_SOURCE[0]}")/script_lib.sh" "$@"
 
 # export LOG: cq160 export in folder "o", which must leave o/CALL.cbr.
 export_log() {

@@ -6,31 +6,7 @@
 # folder out of cq160-out; a Cabrillo log without END-OF-LOG is scored with
 # a warning that it may be truncated.
 set -uo pipefail
-work=$1
-cty=$2
-shift 2
-cq160=("$@")
-rm -rf "$work"
-mkdir -p "$work"
-cd "$work"
-fail=0
-
-# expect STATUS TEXT ARGS...: exit status STATUS and TEXT in the output.
-expect() {
-    local want=$1 text=$2
-    shift 2
-    local status=0
-    "${cq160[@]}" --today 2027-03-01 "$@" >out.txt 2>err.txt || status=$?
-    if [ "$status" != "$want" ]; then
-        echo "cq160 $*: exit status $status, not $want" >&2
-        cat out.txt err.txt >&2
-        fail=1
-    elif ! grep -qF -- "$text" out.txt err.txt; then
-        echo "cq160 $*: no \"$text\" in its output" >&2
-        cat out.txt err.txt >&2
-        fail=1
-    fi
-}
+source "$(dirname "${BASH_SOURCE[0]}")/script_lib.sh" "$@"
 
 log() {  # log CALLSIGN [END]: a one-QSO Cabrillo log
     printf 'START-OF-LOG: 3.0\r\nCALLSIGN: %s\r\nCONTEST: CQ-160-CW\r\n' "$1"

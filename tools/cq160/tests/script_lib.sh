@@ -1,0 +1,28 @@
+# Sourced by cq160's script tests, which are called as
+#   TEST.sh WORKDIR CTY RUNNER... CQ160
+# Sets work, cty and cq160 (the runner's words, if any, then the program),
+# makes WORKDIR afresh and the current directory, and starts fail at 0.
+work=$1
+cty=$2
+cq160=("${@:3}")
+rm -rf "$work"
+mkdir -p "$work"
+cd "$work" || exit 2
+fail=0
+
+# expect STATUS TEXT ARGS...: exit status STATUS and TEXT in the output.
+expect() {
+    local want=$1 text=$2
+    shift 2
+    local status=0
+    "${cq160[@]}" --today 2027-03-01 "$@" >out.txt 2>err.txt || status=$?
+    if [ "$status" != "$want" ]; then
+        echo "cq160 $*: exit status $status, not $want" >&2
+        cat out.txt err.txt >&2
+        fail=1
+    elif ! grep -qF -- "$text" out.txt err.txt; then
+        echo "cq160 $*: no \"$text\" in its output" >&2
+        cat out.txt err.txt >&2
+        fail=1
+    fi
+}
