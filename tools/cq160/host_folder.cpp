@@ -1,5 +1,10 @@
 #include "tools/cq160/host_folder.h"
 
+#include <cctype>
+#include <map>
+#include <set>
+#include <sstream>
+
 #include "resources/resource.h"
 #include "tools/cq160/file_util.h"
 #include "tools/cq160/ini_text.h"
@@ -67,6 +72,50 @@ IniValues HeaderSettings(const std::vector<HeaderTag>& header) {
     return values;
 }
 
+namespace {
+
+// The one CATEGORY line of a Cabrillo 2.0 log, "operator band power
+// [mode]", in the 3.0 fields it stands for: CATEGORY-OPERATOR, with
+// -ASSISTED or -TRANSMITTER where the operator category says them, -BAND,
+// -POWER and -MODE. Words it does not know (SWL, the VHF categories, a
+// contest's own additions) are left out.
+std::map<int, std::string> CategoryFields(const std::string& category) {
+    static const struct {
+        const char* word;
+        const char* op;
+        int otherId;  // 0, or the control the word also sets
+        const char* other;
+    } kOperators[] = {
+        {"SINGLE-OP", "SINGLE-OP", 0, ""},
+        {"SINGLE-OP-ASSISTED", "SINGLE-OP", IDC_CABRILLO_CATEGORY_ASSISTED, "ASSISTED"},
+        {"MULTI-ONE", "MULTI-OP", IDC_CABRILLO_CATEGORY_TRANSMITTER, "ONE"},
+        {"MULTI-TWO", "MULTI-OP", IDC_CABRILLO_CATEGORY_TRANSMITTER, "TWO"},
+        {"MULTI-MULTI", "MULTI-OP", IDC_CABRILLO_CATEGORY_TRANSMITTER, "UNLIMITED"},
+        {"CHECKLOG", "CHECKLOG", 0, ""},
+    };
+    static const std::set<std::string> kBands = {"ALL", "160M", "80M", "40M",
+                                                 "20M", "15M",  "10M"};
+    static const std::set<std::string> kPowers = {"HIGH", "LOW", "QRP"};
+    static const std::set<std::string> kModes = {"CW", "SSB", "MIXED"};
+    std::map<int, std::string> fields;
+    std::istringstream words(category);
+    std::string word;
+    while (words >> word) {
+        for (char& c : word) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        for (const auto& op : kOperators) {
+            if (word != op.word) continue;
+            fields[IDC_CABRILLO_CATEGORY_OPERATOR] = op.op;
+            if (op.otherId) fields[op.otherId] = op.other;
+        }
+        if (kBands.count(word)) fields[IDC_CABRILLO_CATEGORY_BAND] = word;
+        if (kPowers.count(word)) fields[IDC_CABRILLO_CATEGORY_POWER] = word;
+        if (kModes.count(word)) fields[IDC_CABRILLO_CATEGORY_MODE] = word;
+    }
+    return fields;
+}
+
+}  // namespace
+
 std::vector<DialogEdit> HeaderDialogEdits(const std::vector<HeaderTag>& header) {
     static const struct {
         const char* tag;
@@ -82,11 +131,21 @@ std::vector<DialogEdit> HeaderDialogEdits(const std::vector<HeaderTag>& header) 
         {"CATEGORY-OVERLAY", IDC_CABRILLO_CATEGORY_OVERLAY},
         {"LOCATION", IDC_CABRILLO_LOCATION},
     };
+    std::string category;
+    const std::map<int, std::string> older =
+        TagValue(header, "CATEGORY", " ", &category) ? CategoryFields(category)
+                                                     : std::map<int, std::string>();
     std::vector<DialogEdit> edits;
     for (const auto& field : kFields) {
         DialogEdit edit;
         edit.controlId = field.controlId;
-        if (TagValue(header, field.tag, " ", &edit.text)) edits.push_back(edit);
+        // A 3.0 tag says more than the 2.0 line where a log has both.
+        if (TagValue(header, field.tag, " ", &edit.text)) {
+            edits.push_back(edit);
+        } else if (older.count(field.controlId)) {
+            edit.text = older.at(field.controlId);
+            edits.push_back(edit);
+        }
     }
     return edits;
 }

@@ -50,7 +50,9 @@ struct DialogEdit {
 // the fields the dialog starts from its fixed defaults at every export
 // (CATEGORY-OPERATOR, -ASSISTED, -BAND, -MODE, -POWER, -STATION,
 // -TRANSMITTER, -OVERLAY and LOCATION), as the log writes them (several
-// lines of a tag joined by " "). Only the tags the log has.
+// lines of a tag joined by " "). Only the tags the log has; the single
+// CATEGORY line of a Cabrillo 2.0 log fills the fields it stands for
+// (MULTI-ONE: MULTI-OP and transmitter ONE) that no 3.0 tag of the log gives.
 std::vector<DialogEdit> HeaderDialogEdits(const std::vector<HeaderTag>& header);
 
 #endif  // CQ160_HOST_FOLDER_H_

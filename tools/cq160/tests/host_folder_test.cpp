@@ -44,6 +44,29 @@ TEST(HostFolder, TheLogsCategoriesAndLocationAsTypedIntoTheDialog) {
     EXPECT_TRUE(HeaderDialogEdits({{2, "CALLSIGN", "OK1ABC"}}).empty());
 }
 
+TEST(HostFolder, ACabrillo2CategoryLineInTheFieldsItStandsFor) {
+    using Edits = std::vector<std::pair<int, std::string>>;
+    auto edits = [](std::vector<HeaderTag> header) {
+        Edits got;
+        for (const DialogEdit& e : HeaderDialogEdits(header)) got.push_back({e.controlId, e.text});
+        return got;
+    };
+    EXPECT_EQ(edits({{2, "CATEGORY", "single-op-assisted 160M  low cw"}}),
+              (Edits{{IDC_CABRILLO_CATEGORY_OPERATOR, "SINGLE-OP"},
+                     {IDC_CABRILLO_CATEGORY_ASSISTED, "ASSISTED"},
+                     {IDC_CABRILLO_CATEGORY_BAND, "160M"},
+                     {IDC_CABRILLO_CATEGORY_MODE, "CW"},
+                     {IDC_CABRILLO_CATEGORY_POWER, "LOW"}}));
+    // A 3.0 tag wins over the 2.0 line; words it does not know are left out.
+    EXPECT_EQ(edits({{2, "CATEGORY", "MULTI-MULTI ALL HIGH NOVICE"},
+                     {3, "CATEGORY-POWER", "LOW"}}),
+              (Edits{{IDC_CABRILLO_CATEGORY_OPERATOR, "MULTI-OP"},
+                     {IDC_CABRILLO_CATEGORY_BAND, "ALL"},
+                     {IDC_CABRILLO_CATEGORY_POWER, "LOW"},
+                     {IDC_CABRILLO_CATEGORY_TRANSMITTER, "UNLIMITED"}}));
+    EXPECT_TRUE(edits({{2, "CATEGORY", "SWL"}}).empty());
+}
+
 TEST(HostFolder, WithTheWindowsTheNextResetOpensThem) {
     // The contest window opens when Start is 0, and takes its weekend from
     // setup_mode_cw / setup_mode_ssb rather than from Mode.
