@@ -8,19 +8,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
-bash scripts/install-deps.sh --pictures
-build=${1:-build/windows}
-if [ "$build" = build/windows ]; then
-    cmake --preset windows >/dev/null
-    cmake --build --preset windows -j"$(nproc)" --target cq160 >/dev/null
-fi
-build=$(cd "$build" && pwd)
+source scripts/pictures-lib.sh "${1:-build/windows}" cq160
 work=$(mktemp -d)
-mkdir -p docs
-
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1280x1024x24 >/dev/null 2>&1 &
-xvfb=$!
 cq160=""
 cleanup() {
     [ -z "$cq160" ] || kill "$cq160" 2>/dev/null || true
@@ -28,12 +17,6 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-sleep 1
-export DISPLAY=$display WINEPREFIX="$build/wineprefix" WINEARCH=win32 WINEDEBUG=-all
-bash scripts/wine-run.sh "$build" cmd /c exit >/dev/null 2>&1 || true  # the prefix
-# Without a window manager Wine must manage its windows itself.
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-wineserver -w
 
 # Where the windows stand (the module keeps these keys; cq160 keeps every
 # key it does not set itself), side by side rather than on each other.
