@@ -35,6 +35,33 @@ int Remove(Text call, Text country, Text exch, COleDateTime* time) {
                        nullptr, "160m", nullptr);
 }
 
+// The host's side of a contest: rounds of a reset and 40 QSOs, some of them
+// removed again, with the results asked for after every tenth. Returns how
+// many results requests gave a text.
+int PlayHostRounds(int rounds, Text ownCountry) {
+    static const char* const calls[] = {"K1AB", "UA9AAA", "K1ABC", "VE3XY", "OK1AA"};
+    static const char* const countries[] = {"K", "UA9", "K", "VE", "OK"};
+    static const char* const exchanges[] = {"MA", "17", "CT", "ON", "15"};
+    COleDateTime start(46416.0 + 22.0 / 24), end(46418.0 + 22.0 / 24);
+    int results = 0;
+    for (int round = 0; round < rounds; ++round) {
+        ResetStats0(nullptr, 0, "DL1ABC", &start, &end, nullptr, nullptr, nullptr, nullptr,
+                    nullptr, nullptr, nullptr, nullptr, nullptr, ownCountry, 0, 0, 0, 0.0, 0.0,
+                    nullptr, "EU", nullptr);
+        for (int i = 0; i < 40; ++i) {
+            COleDateTime at(46417.0 + i / 1440.0);
+            const int k = i % 5;
+            Add(calls[k], countries[k], exchanges[k], &at);
+            if (i % 7 == 3) Remove(calls[k], countries[k], exchanges[k], &at);
+            if (i % 10 == 9) {
+                int out = 0;
+                if (GetResult0(&out) != nullptr) ++results;
+            }
+        }
+    }
+    return results;
+}
+
 }  // namespace
 
 TEST(Concurrency, HostThreadExportsAgainstLockedReadsAndWindowKeys) {
@@ -64,27 +91,7 @@ TEST(Concurrency, HostThreadExportsAgainstLockedReadsAndWindowKeys) {
         EXPECT_GT(seen, 0u);
     });
 
-    COleDateTime start(46416.0 + 22.0 / 24), end(46418.0 + 22.0 / 24);
-    const char* const calls[] = {"K1AB", "UA9AAA", "K1ABC", "VE3XY", "OK1AA"};
-    const char* const countries[] = {"K", "UA9", "K", "VE", "OK"};
-    const char* const exchanges[] = {"MA", "17", "CT", "ON", "15"};
-    int results = 0;
-    for (int round = 0; round < 6; ++round) {
-        ResetStats0(nullptr, 0, "DL1ABC", &start, &end, nullptr, nullptr, nullptr, nullptr,
-                    nullptr, nullptr, nullptr, nullptr, nullptr, "DL", 0, 0, 0, 0.0, 0.0,
-                    nullptr, "EU", nullptr);
-        for (int i = 0; i < 40; ++i) {
-            COleDateTime at(46417.0 + i / 1440.0);
-            const int k = i % 5;
-            Add(calls[k], countries[k], exchanges[k], &at);
-            if (i % 7 == 3) Remove(calls[k], countries[k], exchanges[k], &at);
-            if (i % 10 == 9) {
-                int out = 0;
-                EXPECT_NE(GetResult0(&out), nullptr);
-                ++results;
-            }
-        }
-    }
+    const int results = PlayHostRounds(6, "DL");
     // Let the other thread run on for a while after the last host call.
     while (uiWrites.load() < 50) std::this_thread::yield();
     done.store(true);
@@ -134,24 +141,7 @@ TEST(Concurrency, WindowUpdatesAgainstTheHostThread) {
         main.CloseChildren();
     });
 
-    const char* const calls[] = {"K1AB", "UA9AAA", "K1ABC", "VE3XY", "OK1AA"};
-    const char* const countries[] = {"K", "UA9", "K", "VE", "OK"};
-    const char* const exchanges[] = {"MA", "17", "CT", "ON", "15"};
-    for (int round = 0; round < 4; ++round) {
-        ResetStats0(nullptr, 0, "DL1ABC", &start, &end, nullptr, nullptr, nullptr, nullptr,
-                    nullptr, nullptr, nullptr, nullptr, nullptr, "UA", 0, 0, 0, 0.0, 0.0,
-                    nullptr, "EU", nullptr);
-        for (int i = 0; i < 40; ++i) {
-            COleDateTime at(46417.0 + i / 1440.0);
-            const int k = i % 5;
-            Add(calls[k], countries[k], exchanges[k], &at);
-            if (i % 7 == 3) Remove(calls[k], countries[k], exchanges[k], &at);
-            if (i % 10 == 9) {
-                int out = 0;
-                GetResult0(&out);
-            }
-        }
-    }
+    PlayHostRounds(4, "UA");
     while (updates.load() < 100) std::this_thread::yield();
     done.store(true);
     ui.join();
