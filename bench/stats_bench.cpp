@@ -17,12 +17,16 @@
 
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "bench/synthetic_log.h"
 
 namespace {
+
+namespace fs = std::filesystem;
 
 struct Module {
     std::string label;
@@ -43,12 +47,13 @@ int Add(const Module& m, const Qso& q) { return AddQso(m.api, q); }
 void Remove(const Module& m, const Qso& q) { RemoveQso(m.api, q); }
 int Check(const Module& m, const Qso& q) { return CheckCall(m.api, q); }
 
+// One log per size, made once; a map keeps every log where it is while
+// others are made.
 const std::vector<Qso>& LogOf(std::size_t n) {
-    static std::vector<std::vector<Qso>> logs;
-    for (const auto& log : logs)
-        if (log.size() == n) return log;
-    logs.push_back(MakeLog(n));
-    return logs.back();
+    static std::map<std::size_t, std::vector<Qso>> logs;
+    auto it = logs.find(n);
+    if (it == logs.end()) it = logs.emplace(n, MakeLog(n)).first;
+    return it->second;
 }
 
 void Replay(Module* m, const std::vector<Qso>& log) {
@@ -154,22 +159,14 @@ int main(int argc, char** argv) {
         return 2;
     }
 
-    char root[] = "/tmp/stats-bench-XXXXXX";
-    const char* tmp = std::getenv("TMPDIR");
-    std::string rootPath;
-    if (tmp && *tmp) {
-        std::string pattern = std::string(tmp) + "/stats-bench-XXXXXX";
-        std::vector<char> buffer(pattern.begin(), pattern.end());
-        buffer.push_back('\0');
-        if (mkdtemp(buffer.data())) rootPath = buffer.data();
+    // The temporary folder (TMPDIR, else /tmp) holds a working folder per module.
+    std::error_code fsError;
+    std::string pattern = (fs::temp_directory_path(fsError) / "stats-bench-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) {
+        std::perror("mkdtemp");
+        return 1;
     }
-    if (rootPath.empty()) {
-        if (!mkdtemp(root)) {
-            std::perror("mkdtemp");
-            return 1;
-        }
-        rootPath = root;
-    }
+    const std::string rootPath = pattern;
 
     std::vector<Module> modules(modulePaths.size());
     for (std::size_t i = 0; i < modulePaths.size(); ++i) {
@@ -222,6 +219,6 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     // The working folders go with the run.
-    const std::string cleanup = "rm -rf '" + rootPath + "'";
-    return std::system(cleanup.c_str()) == 0 ? 0 : 1;
+    fs::current_path(fs::path(rootPath).parent_path(), fsError);
+    return fs::remove_all(rootPath, fsError) != static_cast<std::uintmax_t>(-1) && !fsError ? 0 : 1;
 }
