@@ -11,6 +11,7 @@
 #include "interface/reset_stats.h"
 #include "platform/message_box.h"
 #include "platform/settings.h"
+#include "scoring/bad_qso_report.h"
 #include "scoring/log_ops.h"
 #include "scoring/results_summary.h"
 #include "scoring/text_util.h"
@@ -188,7 +189,7 @@ Text STATS_API GetResult0(int* out) {
             std::lock_guard<std::mutex> lock(g_storeLock);
             input.badQsoPath = g_badQsoPath;
         }
-        const int badQsos = BadQsoFigure(input.badQsoPath);
+        const int badQsos = CountBadQsoLines(input.badQsoPath);
         {
             std::lock_guard<std::mutex> lock(g_storeLock);
             if (g_badQsoPath == input.badQsoPath) input.badQsos = badQsos;

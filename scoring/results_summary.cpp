@@ -100,8 +100,6 @@ bool AgeInMinutes(const COleDateTime& reference, const COleDateTime& record, lon
     return true;
 }
 
-int BadQsoFigure(const std::string& path) { return CountBadQsoLines(path); }
-
 Summary ComputeSummary(const SummaryInput& in, ContestStore* store) {
     const LogStore& log = store->log;
     const bool haveLog = !log.empty();

@@ -30,10 +30,6 @@ struct Summary {
 
 Summary ComputeSummary(const SummaryInput& input, ContestStore* store);
 
-// The bad-QSO figure of the report at path (CountBadQsoLines), for a caller
-// that reads it before taking the lock for ComputeSummary.
-int BadQsoFigure(const std::string& path);
-
 // Sorts band texts so that 160m comes first and 10m last (descending by
 // the text left-padded with "0" to 20 characters).
 void SortBands(StringArray* bands);
