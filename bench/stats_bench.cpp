@@ -43,9 +43,6 @@ void Reset(Module* m) {
     ResetRun(m->api);
     m->loggedQsos = 0;
 }
-int Add(const Module& m, const Qso& q) { return AddQso(m.api, q); }
-void Remove(const Module& m, const Qso& q) { RemoveQso(m.api, q); }
-int Check(const Module& m, const Qso& q) { return CheckCall(m.api, q); }
 
 // One log per size, made once; a map keeps every log where it is while
 // others are made.
@@ -58,7 +55,7 @@ const std::vector<Qso>& LogOf(std::size_t n) {
 
 void Replay(Module* m, const std::vector<Qso>& log) {
     Reset(m);
-    for (const Qso& q : log) Add(*m, q);
+    for (const Qso& q : log) AddQso(m->api, q);
     m->loggedQsos = log.size();
 }
 
@@ -95,7 +92,7 @@ void BmCheck(benchmark::State& state, Module* m, std::size_t n, bool logged) {
         calls.push_back(q);
     }
     std::size_t i = 0;
-    for (auto _ : state) benchmark::DoNotOptimize(Check(*m, calls[i++ & 1023]));
+    for (auto _ : state) benchmark::DoNotOptimize(CheckCall(m->api, calls[i++ & 1023]));
 }
 
 void BmSummary(benchmark::State& state, Module* m, std::size_t n) {
@@ -114,9 +111,9 @@ void BmRemoval(benchmark::State& state, Module* m, std::size_t n) {
     std::size_t i = n / 2;
     for (auto _ : state) {
         const Qso& q = log[i];
-        Remove(*m, q);
+        RemoveQso(m->api, q);
         state.PauseTiming();
-        Add(*m, q);
+        AddQso(m->api, q);
         i = (i + 7919) % n;
         state.ResumeTiming();
     }
