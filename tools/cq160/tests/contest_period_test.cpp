@@ -3,18 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "tools/cq160/contest_run.h"
+#include "tools/cq160/tests/utc_at.h"
 
 namespace {
-
-UtcTime At(int y, int mo, int d, int h, int mi) {
-    UtcTime t;
-    t.year = y;
-    t.month = mo;
-    t.day = d;
-    t.hour = h;
-    t.minute = mi;
-    return t;
-}
 
 LogQso QsoAt(int y, int mo, int d, int h, int mi) {
     LogQso q;

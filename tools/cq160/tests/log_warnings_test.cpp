@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tools/cq160/contest_period.h"
+#include "tools/cq160/tests/utc_at.h"
 
 namespace {
 
@@ -10,11 +11,7 @@ LogQso Qso(int line, int day, int hour, int minute, const std::string& mode = "C
            const std::string& own = "DL1ABC") {
     LogQso q;
     q.line = line;
-    q.time.year = 2027;
-    q.time.month = 1;
-    q.time.day = day;
-    q.time.hour = hour;
-    q.time.minute = minute;
+    q.time = At(2027, 1, day, hour, minute);
     q.mode = mode;
     q.ownCall = own;
     q.call = "K1AB";

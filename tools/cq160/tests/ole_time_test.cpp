@@ -2,17 +2,9 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+#include "tools/cq160/tests/utc_at.h"
 
-UtcTime At(int y, int mo, int d, int h, int mi) {
-    UtcTime t;
-    t.year = y;
-    t.month = mo;
-    t.day = d;
-    t.hour = h;
-    t.minute = mi;
-    return t;
-}
+namespace {
 
 TEST(OleTime, DaysSince1899) {
     EXPECT_EQ(OleDays(At(1899, 12, 30, 0, 0)), 0.0);
