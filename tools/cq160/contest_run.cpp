@@ -4,6 +4,7 @@
 
 #include "tools/cq160/contest_period.h"
 #include "tools/cq160/file_util.h"
+#include "tools/cq160/score_check.h"
 
 namespace {
 
@@ -27,8 +28,7 @@ int Weekend(const Options& o, const ContestLog& log) {
 std::string ChooseExchange(const std::string& logged, const std::string& stateProv,
                            const std::string& zone, const CallLocation& where) {
     if (!logged.empty()) return logged;
-    const bool sendsStateProv = where.countryPrefix == "K" || where.countryPrefix == "VE";
-    return sendsStateProv ? stateProv : zone;
+    return SendsStateOrProvince(where) ? stateProv : zone;
 }
 
 int TodayOleDay() {

@@ -60,17 +60,13 @@ std::string FolderNameFor(const std::string& call) {
     return name.find_first_not_of('_') == std::string::npos ? "NOCALL" : name;
 }
 
-bool SendsStateProv(const CallLocation& where) {
-    return where.countryPrefix == "K" || where.countryPrefix == "VE";
-}
-
 // The states and provinces of the QSOs that score, by the contest's
 // abbreviations (an "NL" counts as "NF" or "LB", as in the module).
 std::set<std::string> WorkedStatesProvinces(const ContestRun& run, const ReplayOutcome& outcome) {
     std::set<std::string> worked;
     for (std::size_t i = 0; i < outcome.qsos.size(); ++i) {
         const LogQso& q = run.log.qsos[i];
-        if (outcome.qsos[i].Counts() && SendsStateProv(run.where[i]))
+        if (outcome.qsos[i].Counts() && SendsStateOrProvince(run.where[i]))
             worked.insert(StateOrProvince(q.exchRcvd, q.call));
     }
     return worked;
@@ -90,7 +86,7 @@ std::string CheckSection(const Options& o, const ContestRun& run, const ReplayOu
                        "Country: " + DescribeLocation(at) + "\n" + "Verdict: " +
                        VerdictText(verdict) + "\n" + "Zone hint: " +
                        (hint.empty() ? std::string("none") : hint) + "\n";
-    const bool stateProvStation = SendsStateProv(at);
+    const bool stateProvStation = SendsStateOrProvince(at);
     if (o.exch.empty()) {
         if (stateProvStation && verdict != kVerdictDupe && verdict != kVerdictRefused)
             text += "(A US or Canadian station counts through its state or province, which the "

@@ -16,10 +16,6 @@ const char* const kStatesProvinces[] = {
     "UT", "VT", "VA", "WA", "WV", "WI", "WY", "NB", "NS", "QC", "ON", "MB", "SK", "AB",
     "BC", "NWT", "NF", "LB", "NU", "YT", "PEI"};
 
-bool SendsStateOrProvince(const CallLocation& where) {
-    return where.countryPrefix == "K" || where.countryPrefix == "VE";
-}
-
 bool IsMaritimeMobileCall(const std::string& call) {
     const std::string text = UpperAscii(TrimBlanks(call));
     return text.size() > 3 && text.compare(text.size() - 3, 3, "/MM") == 0;
@@ -33,6 +29,10 @@ bool IsLabrador(const std::string& call) {
 }
 
 }  // namespace
+
+bool SendsStateOrProvince(const CallLocation& where) {
+    return where.countryPrefix == "K" || where.countryPrefix == "VE";
+}
 
 std::string StateOrProvince(const std::string& exchange, const std::string& call) {
     std::string text = UpperAscii(TrimBlanks(exchange));

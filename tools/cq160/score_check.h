@@ -40,6 +40,9 @@ struct ScoreCount {
 ScoreCount CountScore(const std::vector<LogQso>& qsos, const std::vector<CallLocation>& where,
                       const OwnStation& own, bool cwWeekend);
 
+// A US or Canadian station: its exchange is its state or province.
+bool SendsStateOrProvince(const CallLocation& where);
+
 // The exchange of a US or Canadian station (call) as a multiplier ("PE" is
 // "PEI", "NT" is "NWT", "NL" is "LB" from a VO2 call and "NF" from any
 // other), or empty when it is not an acceptable state or province.
