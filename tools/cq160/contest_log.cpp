@@ -5,15 +5,6 @@
 #include "tools/cq160/file_util.h"
 #include "tools/cq160/log_text.h"
 
-namespace {
-
-bool EndsWith(const std::string& text, const std::string& end) {
-    return text.size() >= end.size() &&
-           text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
-
-}  // namespace
-
 bool ReadContestLog(const std::string& path, ContestLog* log, std::string* error) {
     std::string text;
     bool tooLarge = false;

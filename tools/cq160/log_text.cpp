@@ -22,6 +22,11 @@ bool EqualsIgnoringCase(const std::string& a, const std::string& b) {
     return a.size() == b.size() && UpperAscii(a) == UpperAscii(b);
 }
 
+bool EndsWith(const std::string& text, const std::string& end) {
+    return text.size() >= end.size() &&
+           text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
 std::vector<std::string> SplitBlanks(const std::string& text) {
     std::vector<std::string> words;
     std::size_t i = 0;

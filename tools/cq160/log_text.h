@@ -9,6 +9,8 @@
 std::string UpperAscii(std::string text);
 std::string TrimBlanks(const std::string& text);
 bool EqualsIgnoringCase(const std::string& a, const std::string& b);
+// True when text ends in end (case counts).
+bool EndsWith(const std::string& text, const std::string& end);
 
 // Splits at runs of blanks and tabs.
 std::vector<std::string> SplitBlanks(const std::string& text);

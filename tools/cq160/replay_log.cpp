@@ -49,10 +49,7 @@ std::string ProblemInWords(const std::string& line) {
         {"DUPE !!!", "dupe"},
     };
     for (const auto& m : kMessages) {
-        const std::string message = m.message;
-        if (line.size() >= message.size() &&
-            line.compare(line.size() - message.size(), message.size(), message) == 0)
-            return m.words;
+        if (EndsWith(line, m.message)) return m.words;
     }
     return "reported: " + TrimBlanks(line);
 }

@@ -179,6 +179,16 @@ struct Session {
     std::unique_ptr<WindowedHost> windows;
 };
 
+// A log in a folder named on the command line: a .log, .cbr, .adi or
+// .adif file (any letter case) with a name before the extension.
+bool IsLogFileName(const std::string& name) {
+    const std::string upper = UpperAscii(name);
+    for (const std::string ext : {".LOG", ".CBR", ".ADI", ".ADIF"}) {
+        if (upper.size() > ext.size() && EndsWith(upper, ext)) return true;
+    }
+    return false;
+}
+
 std::string Absolute(const std::string& path) { return path.empty() ? path : AbsolutePath(path); }
 
 bool LoadOnce(Session* s, std::string* error) {
@@ -362,14 +372,7 @@ int RunCommand(const Options& o) {
         }
         folderGiven = true;
         for (const std::string& name : FileNamesIn(given)) {
-            const std::string upper = UpperAscii(name);
-            for (const char* ext : {".LOG", ".CBR", ".ADI", ".ADIF"}) {
-                const std::string e = ext;
-                if (upper.size() > e.size() && upper.compare(upper.size() - e.size(), e.size(), e) == 0) {
-                    logs.push_back(JoinPath(given, name));
-                    break;
-                }
-            }
+            if (IsLogFileName(name)) logs.push_back(JoinPath(given, name));
         }
     }
     if (logs.empty()) return Fail("no log in " + o.log);
