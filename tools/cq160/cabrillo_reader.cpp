@@ -17,16 +17,6 @@ bool IsCallText(const std::string& call) {
     return digitOrLetter;
 }
 
-bool ParseDate(const std::string& text, UtcTime* t) {
-    if (text.size() != 10 || text[4] != '-' || text[7] != '-') return false;
-    const std::string y = text.substr(0, 4), m = text.substr(5, 2), d = text.substr(8, 2);
-    if (!IsDigits(y) || !IsDigits(m) || !IsDigits(d)) return false;
-    t->year = std::stoi(y);
-    t->month = std::stoi(m);
-    t->day = std::stoi(d);
-    return true;
-}
-
 bool ParseHhmm(const std::string& text, UtcTime* t) {
     if (text.size() != 4 || !IsDigits(text)) return false;
     t->hour = std::stoi(text.substr(0, 2));
@@ -49,7 +39,7 @@ bool ParseCabrilloQso(const std::string& fields, LogQso* qso, std::string* reaso
         return false;
     }
     UtcTime t;
-    if (!ParseDate(w[2], &t)) {
+    if (!ParseDateText(w[2], &t)) {
         *reason = "bad date " + w[2];
         return false;
     }

@@ -7,12 +7,6 @@ namespace {
 
 const double kTwentyTwo = 22.0 / 24.0;  // 22:00 as a fraction of a day
 
-int DaysInMonth(int year, int month) {
-    const long first = OleDayNumber(year, month, 1);
-    const long next = month == 12 ? OleDayNumber(year + 1, 1, 1) : OleDayNumber(year, month + 1, 1);
-    return static_cast<int>(next - first);
-}
-
 // Distance in days from t to the period (0 inside it).
 double DistanceTo(const ContestPeriod& p, double t) {
     if (t < p.start) return p.start - t;

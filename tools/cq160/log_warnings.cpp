@@ -10,12 +10,7 @@ namespace {
 
 std::string Weekend(bool cw) { return cw ? "CW" : "SSB"; }
 
-std::string QsoName(const LogQso& q) {
-    char when[32];
-    std::snprintf(when, sizeof when, "%04d-%02d-%02d %02d%02d", q.time.year, q.time.month,
-                  q.time.day, q.time.hour, q.time.minute);
-    return q.call + " at " + when;
-}
+std::string QsoName(const LogQso& q) { return q.call + " at " + LogTimeText(q.time); }
 
 }  // namespace
 

@@ -3,14 +3,11 @@
 #include <cmath>
 #include <cstdio>
 
+#include "tools/cq160/log_text.h"
+
 namespace {
 
 bool IsLeap(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
-
-int DaysInMonth(int y, int m) {
-    static const int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return m == 2 && IsLeap(y) ? 29 : kDays[m - 1];
-}
 
 // Days since 1970-01-01 of a civil date (proleptic Gregorian).
 long DaysFromCivil(int y, int m, int d) {
@@ -37,6 +34,11 @@ void CivilFromDays(long z, int* y, int* m, int* d) {
 constexpr long kOleDay1970 = 25569;  // 1970-01-01 as an OLE day number
 
 }  // namespace
+
+int DaysInMonth(int y, int m) {
+    static const int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return m == 2 && IsLeap(y) ? 29 : kDays[m - 1];
+}
 
 bool IsValidUtcTime(const UtcTime& t) {
     if (t.year < 1900 || t.year > 9999 || t.month < 1 || t.month > 12) return false;
@@ -83,4 +85,21 @@ long OleDayNumber(int year, int month, int day) {
 int WeekdayOf(long oleDay) {
     // OLE day 0 (1899-12-30) was a Saturday.
     return static_cast<int>(((oleDay + 6) % 7 + 7) % 7);
+}
+
+std::string LogTimeText(const UtcTime& t) {
+    char text[24];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d%02d", t.year, t.month, t.day, t.hour,
+                  t.minute);
+    return text;
+}
+
+bool ParseDateText(const std::string& text, UtcTime* t) {
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-') return false;
+    const std::string y = text.substr(0, 4), m = text.substr(5, 2), d = text.substr(8, 2);
+    if (!IsDigits(y) || !IsDigits(m) || !IsDigits(d)) return false;
+    t->year = std::stoi(y);
+    t->month = std::stoi(m);
+    t->day = std::stoi(d);
+    return true;
 }

@@ -27,8 +27,19 @@ UtcTime UtcFromOle(double days);
 // "2027-01-29 22:00" (the seconds only when not zero).
 std::string FormatUtc(double days);
 
+// "2027-01-29 2205", a QSO's time as the logs write it.
+std::string LogTimeText(const UtcTime& t);
+
+// Year, month and day of "2027-01-29" (four, two and two digits); the rest
+// of *t is left alone. False for any other form; a form that is right
+// (2027-02-30) may still be no calendar date: see IsValidUtcTime().
+bool ParseDateText(const std::string& text, UtcTime* t);
+
 // The days of a civil date (to its midnight), for date arithmetic.
 long OleDayNumber(int year, int month, int day);
+
+// The days of a month (1 to 12) of a year.
+int DaysInMonth(int year, int month);
 
 // 0 for Sunday ... 6 for Saturday.
 int WeekdayOf(long oleDay);

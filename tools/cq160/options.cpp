@@ -95,14 +95,8 @@ namespace {
 
 // "2027-03-01" into its parts, for a real date only.
 bool ParseDate(const std::string& text, int* y, int* m, int* d) {
-    if (text.size() != 10 || text[4] != '-' || text[7] != '-') return false;
-    const std::string ys = text.substr(0, 4), ms = text.substr(5, 2), ds = text.substr(8, 2);
-    if (!IsDigits(ys) || !IsDigits(ms) || !IsDigits(ds)) return false;
     UtcTime t;
-    t.year = std::stoi(ys);
-    t.month = std::stoi(ms);
-    t.day = std::stoi(ds);
-    if (!IsValidUtcTime(t)) return false;
+    if (!ParseDateText(text, &t) || !IsValidUtcTime(t)) return false;
     *y = t.year;
     *m = t.month;
     *d = t.day;

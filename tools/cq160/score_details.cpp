@@ -12,13 +12,6 @@
 
 namespace {
 
-std::string TimeText(const UtcTime& t) {
-    char text[24];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d%02d", t.year, t.month, t.day, t.hour,
-                  t.minute);
-    return text;
-}
-
 // The multiplier a QSO brought, as the module counts it: its state or
 // province, else its country.
 std::string NewMultiplier(const ContestRun& run, const ReplayOutcome& outcome, std::size_t i) {
@@ -88,7 +81,7 @@ std::string QsoTable(const ContestRun& run, const ReplayOutcome& outcome) {
         const LogQso& q = run.log.qsos[i];
         char row[256];
         std::snprintf(row, sizeof row, "  %4d  %s  %-12s  %-5s  %6lld  %-8s  %s\n", q.line,
-                      TimeText(q.time).c_str(), q.call.c_str(), q.exchRcvd.c_str(),
+                      LogTimeText(q.time).c_str(), q.call.c_str(), q.exchRcvd.c_str(),
                       outcome.qsos[i].points, NewMultiplier(run, outcome, i).c_str(),
                       outcome.qsos[i].Status().c_str());
         text += row;
@@ -169,7 +162,7 @@ std::string ResultJson(const ContestRun& run, const ReplayOutcome& outcome,
     for (std::size_t i = 0; i < outcome.qsos.size(); ++i) {
         const LogQso& q = run.log.qsos[i];
         j += "    {\"line\": " + std::to_string(q.line) + ", \"time\": " +
-             Json(TimeText(q.time)) + ", \"call\": " + Json(q.call) + ", \"exchange\": " +
+             Json(LogTimeText(q.time)) + ", \"call\": " + Json(q.call) + ", \"exchange\": " +
              Json(q.exchRcvd) + ", \"points\": " + std::to_string(outcome.qsos[i].points) +
              ", \"newMultiplier\": " + Json(NewMultiplier(run, outcome, i)) +
              ", \"status\": " + Json(outcome.qsos[i].Status()) + "}" +
@@ -206,7 +199,7 @@ std::string ResultCsv(const ContestRun& run, const ReplayOutcome& outcome,
         c += "warning," + std::to_string(w.line) + ",,,,,," + Csv(w.text) + "\r\n";
     for (std::size_t i = 0; i < outcome.qsos.size(); ++i) {
         const LogQso& q = run.log.qsos[i];
-        c += "qso," + std::to_string(q.line) + "," + TimeText(q.time) + "," + Csv(q.call) + "," +
+        c += "qso," + std::to_string(q.line) + "," + LogTimeText(q.time) + "," + Csv(q.call) + "," +
              Csv(q.exchRcvd) + "," + std::to_string(outcome.qsos[i].points) + "," +
              Csv(NewMultiplier(run, outcome, i)) + "," + Csv(outcome.qsos[i].Status()) + "\r\n";
     }
