@@ -145,7 +145,7 @@ std::string PrintedResults(const std::string& results) {
 
 // --qsos, --mults, --hours as text; --json and --csv as files.
 std::string DetailSections(const Options& o, const Options& given, const ContestRun& run,
-                           const ReplayOutcome& outcome, const std::string& results,
+                           const ReplayOutcome& outcome, const ResultSummary& summary,
                            int* status) {
     if (!outcome.totalsTracked) {
         std::fprintf(stderr, "cq160: the module's results name no totals: no per-QSO answers\n");
@@ -156,10 +156,6 @@ std::string DetailSections(const Options& o, const Options& given, const Contest
     if (o.qsos) text += "\n" + QsoTable(run, outcome);
     if (o.mults) text += "\n" + MultiplierLists(run, outcome);
     if (o.hours) text += "\n" + HourTable(run, outcome);
-    ResultSummary summary;
-    long long claimed = 0, stated = 0;
-    if (ParseClaimedScore(run.log.claimedScore, &claimed)) summary.claimed = std::to_string(claimed);
-    if (ScoreInResults(results, &stated)) summary.score = std::to_string(stated);
     if (!o.json.empty()) WriteAsked(o.json, given.json, ResultJson(run, outcome, summary), status);
     if (!o.csv.empty()) WriteAsked(o.csv, given.csv, ResultCsv(run, outcome, summary), status);
     return text.empty() ? text : text + "\n";
@@ -198,8 +194,7 @@ bool LoadOnce(Session* s, std::string* error) {
     return true;
 }
 
-// One log through the module, as the host would replay it. *report gets
-// the text for standard output; the status is the log's exit status.
+// A log's row in the summary of several logs.
 struct LogRow {
     std::string log;
     std::string call;
@@ -209,10 +204,13 @@ struct LogRow {
     std::string module;
     std::string difference;
     std::string warnings;
+    int status = 0;
 };
 
-int RunLog(Session* s, const std::string& logPath, const std::string& shownLog,
-           const std::string& folderShown, bool batch, std::string* report, LogRow* row) {
+// One log through the module, as the host would replay it. *report gets
+// the text for standard output; the status is the log's exit status.
+int RunLog(Session* s, const std::string& logPath, const std::string& shownLog, bool batch,
+           std::string* report, LogRow* row) {
     const Options& o = s->options;
     Options forLog = o;
     forLog.log = logPath;
@@ -227,11 +225,9 @@ int RunLog(Session* s, const std::string& logPath, const std::string& shownLog,
         row->module = "not scored: " + error;
         return Fail(error);
     }
-    std::string folder = folderShown;
-    if (folder.empty()) {
-        const std::string base = o.out.empty() ? "cq160-out" : o.out;
-        folder = batch || o.out.empty() ? JoinPath(base, FolderNameFor(run.own.call)) : o.out;
-    }
+    const std::string base = o.out.empty() ? "cq160-out" : o.out;
+    const std::string folder =
+        batch || o.out.empty() ? JoinPath(base, FolderNameFor(run.own.call)) : o.out;
     // A batch moves from folder to folder: its paths start from outBase.
     const std::string folderPath =
         batch ? JoinPath(s->outBase, FolderNameFor(run.own.call)) : Absolute(folder);
@@ -279,7 +275,10 @@ int RunLog(Session* s, const std::string& logPath, const std::string& shownLog,
     int status = run.log.unreadable.empty() && run.warnings.empty() ? 0 : 1;
     std::string text = "cq160 " + std::string(kCq160Version) + ": " +
                        RunHeader(BaseName(shownLog), run, outcome);
-    std::string results;
+    std::string results;  // none for a check
+    long long claimed = 0, stated = 0;
+    const bool hasClaimed = ParseClaimedScore(run.log.claimedScore, &claimed);
+    bool hasScore = false;
     if (o.command == Command::kCheck) {
         // The host shows its score as the log grows: that results request
         // is where the module builds the per-band lists of worked entities
@@ -291,6 +290,7 @@ int RunLog(Session* s, const std::string& logPath, const std::string& shownLog,
     } else {
         // In report mode this request also writes the Cabrillo file.
         results = replay.Results();
+        hasScore = ScoreInResults(results, &stated);
         standIn.Stop();
         if (!o.results.empty()) WriteAsked(o.results, s->given.results, results, &status);
         if (!o.html.empty() && !batch) {
@@ -322,15 +322,17 @@ int RunLog(Session* s, const std::string& logPath, const std::string& shownLog,
             text += LeftOutLines(run, outcome);
         }
         text += ScoreLine(run, results);
-        if (details) text += DetailSections(o, s->given, run, outcome, results, &status);
+        if (details) {
+            ResultSummary summary;
+            if (hasClaimed) summary.claimed = std::to_string(claimed);
+            if (hasScore) summary.score = std::to_string(stated);
+            text += DetailSections(o, s->given, run, outcome, summary, &status);
+        }
     }
     text += WarningLines(run);
     text += ProblemLines(run);
     *report = text;
 
-    long long claimed = 0, stated = 0;
-    const bool hasClaimed = ParseClaimedScore(run.log.claimedScore, &claimed);
-    const bool hasScore = ScoreInResults(results, &stated);
     row->call = run.own.call;
     row->mode = run.cwWeekend ? "CW" : "SSB";
     row->qsos = std::to_string(run.log.qsos.size());
@@ -379,7 +381,7 @@ int RunCommand(const Options& o) {
     if (logs.size() == 1 && !folderGiven) {
         std::string report;
         LogRow row;
-        const int status = RunLog(&s, Absolute(o.log), o.log, std::string(), false, &report, &row);
+        const int status = RunLog(&s, Absolute(o.log), o.log, false, &report, &row);
         std::fwrite(report.data(), 1, report.size(), stdout);
         if (s.windows) {
             std::fflush(stdout);
@@ -404,14 +406,11 @@ int RunCommand(const Options& o) {
     for (const std::string& log : logs) paths.push_back(Absolute(log));
     std::vector<LogRow> rows;
     int worst = 0;
-    std::vector<int> statuses;
     for (std::size_t i = 0; i < logs.size(); ++i) {
-        const std::string& log = logs[i];
         std::string report;
         LogRow row;
-        const int status = RunLog(&s, paths[i], log, std::string(), true, &report, &row);
-        worst = std::max(worst, status);
-        statuses.push_back(status);
+        row.status = RunLog(&s, paths[i], logs[i], true, &report, &row);
+        worst = std::max(worst, row.status);
         rows.push_back(row);
     }
     std::string text = "cq160 " + std::string(kCq160Version) + ": " + std::to_string(rows.size()) +
@@ -421,16 +420,15 @@ int RunCommand(const Options& o) {
                   "call", "mode", "QSOs", "claimed", "module", "difference", "warnings",
                   "status");
     text += line;
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        const LogRow& r = rows[i];
+    for (const LogRow& r : rows) {
         if (r.call.empty() || r.call == "-") {
-            text += r.log + ": " + r.module + " (status " + std::to_string(statuses[i]) + ")\n";
+            text += r.log + ": " + r.module + " (status " + std::to_string(r.status) + ")\n";
             continue;
         }
         std::snprintf(line, sizeof line, "%-24s %-12s %-4s %6s %10s %10s %10s %8s %6d\n",
                       BaseName(r.log).c_str(), r.call.c_str(), r.mode.c_str(), r.qsos.c_str(),
                       r.claimed.c_str(), r.module.c_str(), r.difference.c_str(),
-                      r.warnings.c_str(), statuses[i]);
+                      r.warnings.c_str(), r.status);
         text += line;
     }
     text += "Exit status: " + std::to_string(worst) + " (the worst of the logs)\n";
