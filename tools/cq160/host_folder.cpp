@@ -1,6 +1,5 @@
 #include "tools/cq160/host_folder.h"
 
-#include <cctype>
 #include <map>
 #include <set>
 #include <sstream>
@@ -8,6 +7,7 @@
 #include "resources/resource.h"
 #include "tools/cq160/file_util.h"
 #include "tools/cq160/ini_text.h"
+#include "tools/cq160/log_text.h"
 
 std::string SettingsText(const std::string& existing, bool cwWeekend, const IniValues& extra) {
     IniValues values = {{"Mode", cwWeekend ? "1" : "0"}, {"Start", "1"}};
@@ -101,7 +101,7 @@ std::map<int, std::string> CategoryFields(const std::string& category) {
     std::istringstream words(category);
     std::string word;
     while (words >> word) {
-        for (char& c : word) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        word = UpperAscii(word);
         for (const auto& op : kOperators) {
             if (word != op.word) continue;
             fields[IDC_CABRILLO_CATEGORY_OPERATOR] = op.op;
