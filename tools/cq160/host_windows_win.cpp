@@ -91,6 +91,7 @@ int CountOf(const HostAutomation& host, long dispid) {
 
 constexpr long kGetFrequency = 2;  // the last host call of the module's update
 constexpr int kCloseWaitMs = 5000;
+constexpr int kShowWaitMs = 5000;
 
 }  // namespace
 
@@ -128,8 +129,17 @@ bool WindowedHost::WaitForUpdate(int timeoutMs) {
     const HostAutomation& host = *state_->host;
     const int before = state_->frequencyAsked;
     const bool updated = PumpUntil([&] { return CountOf(host, kGetFrequency) > before; }, timeoutMs);
-    // The rest of the update: a "<SP1>" macro, the windows drawn.
+    // The rest of the update: a "<SP1>" macro, the windows drawn. The
+    // contest window's template is not visible: its modal loop shows it
+    // when the UI thread's queue first runs empty, which on a loaded
+    // machine can come after the update.
     PumpUntil([] { return false; }, 200);
+    PumpUntil(
+        [] {
+            HWND window = ContestWindow();
+            return window && IsWindowVisible(window);
+        },
+        kShowWaitMs);
     state_->frequencyAsked = CountOf(host, kGetFrequency);
     return updated;
 }
