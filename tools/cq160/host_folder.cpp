@@ -64,8 +64,10 @@ IniValues HeaderSettings(const std::vector<HeaderTag>& header) {
     constexpr std::size_t kLongest = 99;  // the module reads 100-byte buffers
     IniValues values;
     for (const auto& field : kFields) {
+        // A key the log has no tag for is emptied: nothing of an earlier
+        // export in the same folder may stand in the header as the log's.
         std::string value;
-        if (!TagValue(header, field.tag, field.joiner, &value)) continue;
+        TagValue(header, field.tag, field.joiner, &value);
         if (value.size() > kLongest) value.resize(kLongest);
         values.push_back({field.key, value});
     }

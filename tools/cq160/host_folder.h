@@ -35,8 +35,8 @@ IniValues WindowSettings(bool cwWeekend);
 // prefilled, as the operator would have typed them there, from the log's
 // own header: OPERATORS, NAME, ADDRESS (several lines joined by ", "),
 // ADDRESS-CITY, -STATE-PROVINCE, -POSTALCODE, -COUNTRY, EMAIL, CLUB and
-// SOAPBOX (its lines joined by the settings' "<CR><LF>"). Only the tags the
-// log has; a value is cut to the 99 characters the module reads.
+// SOAPBOX (its lines joined by the settings' "<CR><LF>"); empty for the tags
+// the log does not have. A value is cut to the 99 characters the module reads.
 IniValues HeaderSettings(const std::vector<HeaderTag>& header);
 
 // Text the operator enters in one control of the module's Cabrillo header

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "tools/cq160/export_header.h"
 #include "tools/cq160/log_text.h"
 #include "tools/cq160/ole_time.h"
 
@@ -81,6 +82,18 @@ const char* UsageText() {
            "                  they stay up until Enter is pressed, then close\n"
            "  --hold SECONDS  with --windows: keep them up SECONDS instead (Enter\n"
            "                  still ends sooner)\n"
+           "  --category-operator SINGLE-OP|MULTI-OP|CHECKLOG\n"
+           "  --category-assisted ASSISTED|NON-ASSISTED\n"
+           "  --category-power HIGH|LOW|QRP\n"
+           "  --category-station FIXED|PORTABLE|MOBILE|... (the Cabrillo 3.0 list)\n"
+           "  --category-transmitter ONE|TWO|LIMITED|UNLIMITED|SWL\n"
+           "  --category-overlay CLASSIC|ROOKIE|TB-WIRES|YOUTH|NOVICE-TECH|YL\n"
+           "  --location DX|STATE|PROVINCE   --grid LOCATOR\n"
+           "                  export: the header line as the entrant chooses it, over\n"
+           "                  the log's; without, the log's, LOCATION worked out from\n"
+           "                  the QSOs, else the header dialog's default (each header\n"
+           "                  line that is not the log's is listed with its source)\n"
+           "  --force         export a log of another contest or weekend all the same\n"
            "  --html FILE     write the module's HTML results to FILE\n"
            "  --results FILE  save the module's results text to FILE as it is\n"
            "  --help          this text\n"
@@ -104,7 +117,8 @@ bool ParseDate(const std::string& text, int* y, int* m, int* d) {
 }
 
 bool IsFlag(const std::string& arg) {
-    return arg == "--qsos" || arg == "--mults" || arg == "--hours" || arg == "--windows";
+    return arg == "--qsos" || arg == "--mults" || arg == "--hours" || arg == "--windows" ||
+           arg == "--force";
 }
 
 bool TakesValue(const std::string& arg) {
@@ -138,9 +152,10 @@ bool ParseOptions(int argc, const char* const* argv, Options* o, std::string* er
             if (arg == "--mults") o->mults = true;
             if (arg == "--hours") o->hours = true;
             if (arg == "--windows") o->windows = true;
+            if (arg == "--force") o->force = true;
             continue;
         }
-        if (!TakesValue(arg)) {
+        if (!TakesValue(arg) && !IsHeaderOption(arg)) {
             *error = "unknown option " + arg;
             return false;
         }
@@ -149,7 +164,9 @@ bool ParseOptions(int argc, const char* const* argv, Options* o, std::string* er
             return false;
         }
         const std::string value = argv[++i];
-        if (arg == "--out") {
+        if (IsHeaderOption(arg)) {
+            if (!TakeHeaderOption(arg, value, &o->header, error)) return false;
+        } else if (arg == "--out") {
             o->out = value;
         } else if (arg == "--module") {
             o->module = value;
@@ -229,6 +246,10 @@ bool ParseOptions(int argc, const char* const* argv, Options* o, std::string* er
     }
     if (o->windows && o->command != Command::kCheck) {
         *error = "--windows is an option of check";
+        return false;
+    }
+    if ((!o->header.empty() || o->force) && o->command != Command::kExport) {
+        *error = "--category-*, --location, --grid and --force are options of export";
         return false;
     }
     if (o->holdSeconds >= 0 && !o->windows) {

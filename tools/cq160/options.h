@@ -6,6 +6,7 @@
 #ifndef CQ160_OPTIONS_H_
 #define CQ160_OPTIONS_H_
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,10 @@ struct Options {
     bool hours = false;
     std::string json;        // --json FILE, --csv FILE
     std::string csv;
+    // export: --category-*, --location, --grid by Cabrillo tag, in upper
+    // case and checked; --force: export a log of another contest all the same.
+    std::map<std::string, std::string> header;
+    bool force = false;
     bool windows = false;    // --windows: check with the module's windows up (Windows only)
     int holdSeconds = -1;    // --hold: how long they stay up; -1 until Enter
 };

@@ -9,6 +9,7 @@
 
 #include "tools/cq160/band_plan.h"
 #include "tools/cq160/contest_run.h"
+#include "tools/cq160/export_header.h"
 #include "tools/cq160/file_util.h"
 #include "tools/cq160/host_folder.h"
 #include "tools/cq160/host_operator.h"
@@ -235,7 +236,16 @@ int RunLog(Session* s, const std::string& logPath, const std::string& shownLog, 
     // the keys the module's header dialog is prefilled from, and for the
     // fields the dialog starts from its defaults, typed into the dialog.
     const bool exporting = o.command == Command::kExport;
-    IniValues settings = exporting ? HeaderSettings(run.log.header) : IniValues();
+    if (exporting && !o.force) {
+        const std::string other = OtherContestReason(run);
+        if (!other.empty()) {
+            row->module = "not exported: " + other;
+            return Fail(shownLog + ": " + other + "; cq160 exports it only with --force");
+        }
+    }
+    const ExportHeader header =
+        exporting ? PlanExportHeader(run, o.header, !o.call.empty()) : ExportHeader();
+    IniValues settings = header.settings;
     if (o.windows) {
         const IniValues windows = WindowSettings(run.cwWeekend);
         settings.insert(settings.end(), windows.begin(), windows.end());
@@ -252,8 +262,7 @@ int RunLog(Session* s, const std::string& logPath, const std::string& shownLog, 
 
     // The scoring run, as the host makes it.
     const ModuleApi& api = s->api;
-    OperatorStandIn standIn(
-        api, exporting ? HeaderDialogEdits(run.log.header) : std::vector<DialogEdit>());
+    OperatorStandIn standIn(api, header.edits);
     standIn.Start();
     if (o.windows) {
         // Served from this thread, the host's, from before the reset that
@@ -318,7 +327,7 @@ int RunLog(Session* s, const std::string& logPath, const std::string& shownLog, 
             const bool exported = ReadWholeFile(cabrillo, &written);
             text += "Cabrillo file: " +
                     (exported ? JoinPath(folder, cabrillo) : "none written") + "\n";
-            if (exported) text += HeaderDifferences(run.log.header, written);
+            if (exported) text += HeaderListing(header, run, written);
             text += LeftOutLines(run, outcome);
         }
         text += ScoreLine(run, results);

@@ -154,38 +154,3 @@ std::string LeftOutLines(const ContestRun& run, const ReplayOutcome& outcome) {
                 ", which were never handed over\n";
     return text;
 }
-
-std::string HeaderDifferences(const std::vector<HeaderTag>& logHeader,
-                              const std::string& cabrillo) {
-    // Every tag's values in file order; several lines (ADDRESS, SOAPBOX)
-    // compare as one list.
-    auto collect = [](const std::vector<HeaderTag>& tags) {
-        std::map<std::string, std::string> values;
-        for (const HeaderTag& h : tags) {
-            std::string& v = values[h.tag];
-            v += (v.empty() ? "" : " / ") + h.value;
-        }
-        return values;
-    };
-    std::vector<HeaderTag> written;
-    for (const std::string& line : SplitLines(cabrillo)) {
-        const std::size_t colon = line.find(':');
-        if (colon == std::string::npos) continue;
-        const std::string tag = UpperAscii(TrimBlanks(line.substr(0, colon)));
-        if (tag == "QSO" || tag == "X-QSO") continue;
-        written.push_back({0, tag, TrimBlanks(line.substr(colon + 1))});
-    }
-    const auto mine = collect(logHeader);
-    const auto module = collect(written);
-    std::string text;
-    for (const auto& [tag, value] : module) {
-        if (tag == "CLAIMED-SCORE" || tag == "CREATED-BY" || tag == "START-OF-LOG" ||
-            tag == "END-OF-LOG")
-            continue;
-        const auto it = mine.find(tag);
-        if (it == mine.end() || it->second == value) continue;
-        text += "  " + tag + ": " + value + "  (the log: " + it->second + ")\n";
-    }
-    return "Cabrillo header not as in the log: " + std::string(text.empty() ? "none\n" : "\n") +
-           text;
-}

@@ -32,12 +32,4 @@ std::string ProblemLines(const ContestRun& run);
 // and so never kept) and why.
 std::string LeftOutLines(const ContestRun& run, const ReplayOutcome& outcome);
 
-// The header lines of the module's Cabrillo file that do not say what the
-// log's own header says (the module writes its own CONTEST name and one
-// ADDRESS line, and keeps the header dialog's defaults where the log has no
-// tag), one line each; tags the log does not have, and the ones the module
-// computes (CLAIMED-SCORE, CREATED-BY), are not compared.
-std::string HeaderDifferences(const std::vector<HeaderTag>& logHeader,
-                              const std::string& cabrillo);
-
 #endif  // CQ160_RUN_REPORT_H_

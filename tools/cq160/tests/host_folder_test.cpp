@@ -15,14 +15,19 @@ TEST(HostFolder, TheLogsHeaderInTheKeysTheDialogIsPrefilledFrom) {
         {8, "SOAPBOX", "Good conditions"}, {9, "SOAPBOX", "73"},
         {10, "EMAIL", std::string(120, 'e')}};
     const IniValues values = HeaderSettings(header);
-    ASSERT_EQ(values.size(), 5u);  // only what the log has; no category key
-    EXPECT_EQ(values[0], (std::pair<std::string, std::string>{"Name", "Pat Example"}));
-    EXPECT_EQ(values[1].second, "1 Main St, Apt 2");
-    EXPECT_EQ(values[2].first, "Address_City");
-    EXPECT_EQ(values[3], (std::pair<std::string, std::string>{"Email", std::string(99, 'e')}));
-    EXPECT_EQ(values[4].second, "Good conditions<CR><LF>73");
-    EXPECT_EQ(SettingsText("", true, values).substr(0, 47),
-              "[Settings]\r\nMode=1\r\nStart=1\r\nName=Pat Example\r\n");
+    // Every key the dialog is prefilled from, in the module's order, empty
+    // where the log has no tag (so an earlier export's value cannot stay);
+    // no category key.
+    std::string keys;
+    for (const auto& [key, value] : values) keys += key + (value.empty() ? "= " : "=x ");
+    EXPECT_EQ(keys, "Operators= Name=x Address=x Address_City=x Address_St_Prov= "
+                    "Address_PostalCode= Address_Country= Email=x Club= SoapBox=x ");
+    EXPECT_EQ(values[1], (std::pair<std::string, std::string>{"Name", "Pat Example"}));
+    EXPECT_EQ(values[2].second, "1 Main St, Apt 2");
+    EXPECT_EQ(values[7], (std::pair<std::string, std::string>{"Email", std::string(99, 'e')}));
+    EXPECT_EQ(values[9].second, "Good conditions<CR><LF>73");
+    EXPECT_EQ(SettingsText("", true, values).substr(0, 41),
+              "[Settings]\r\nMode=1\r\nStart=1\r\nOperators=\r\n");
 }
 
 TEST(HostFolder, TheLogsCategoriesAndLocationAsTypedIntoTheDialog) {
