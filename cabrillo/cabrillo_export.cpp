@@ -2,7 +2,7 @@
 
 #include "platform/file_env.h"
 #include "platform/text_file.h"
-#include "scoring/text_util.h"
+#include "platform/text_util.h"
 
 namespace {
 

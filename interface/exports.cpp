@@ -6,15 +6,15 @@
 #include <algorithm>
 #include <mutex>
 
-#include "interface/call_check.h"
 #include "interface/module_state.h"
 #include "interface/reset_stats.h"
 #include "platform/message_box.h"
 #include "platform/settings.h"
+#include "platform/text_util.h"
 #include "scoring/bad_qso_report.h"
+#include "scoring/call_check.h"
 #include "scoring/log_ops.h"
 #include "scoring/results_summary.h"
-#include "scoring/text_util.h"
 #include "windows/window_thread.h"
 
 namespace {

@@ -4,15 +4,9 @@
 #include "interface/module_state.h"
 #include "platform/settings.h"
 #include "scoring/bad_qso_report.h"
+#include "scoring/contest_rules.h"
 #include "scoring/log_ops.h"
 #include "windows/window_thread.h"
-
-namespace {
-bool UsesAltLanguage(const std::string& country) {
-    return country == "UA" || country == "UA2" || country == "UA2/f" || country == "UA9" ||
-           country == "UN" || country == "UR" || country == "EU";
-}
-}  // namespace
 
 void ResetStats(const ResetArgs& a) {
     const Settings settings = ModuleSettings();
@@ -28,7 +22,7 @@ void ResetStats(const ResetArgs& a) {
         std::lock_guard<std::mutex> lock(g_storeLock);
         g_periodYear = a.periodStart.Format("%Y");
         g_periodEndFileDate = a.periodEnd.Format("%d_%m_%Y");
-        if (UsesAltLanguage(a.ownCountry)) g_altLanguage = 1;
+        if (UsesRussianTexts(a.ownCountry)) g_altLanguage = 1;
         ResetStore(&g_store);
     }
     g_cwContest = settings.ReadInt("Mode");

@@ -1,7 +1,7 @@
 #include "platform/settings.h"
 
 #include "platform/profile.h"
-#include "scoring/text_util.h"
+#include "platform/text_util.h"
 
 namespace {
 constexpr std::size_t kReadBufferSize = 100;

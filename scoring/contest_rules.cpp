@@ -2,8 +2,24 @@
 
 #include <unordered_set>
 
+#include "platform/text_util.h"
 #include "scoring/qso_record.h"
-#include "scoring/text_util.h"
+
+namespace {
+
+// Exact membership in a null-terminated table.
+bool InTable(const char* const* table, const std::string& text) {
+    for (const char* const* entry = table; *entry; ++entry) {
+        if (text == *entry) return true;
+    }
+    return false;
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+// ---- Bands, modes and the weekend ----------------------------------------
 
 const char* const kBandSlotNames[kBandSlots] = {"160m", "80m", "40m", "20m", "15m", "10m"};
 
@@ -39,25 +55,30 @@ const CContestRules& BandRules() {
     return rules;
 }
 
-// Alaska and Hawaii are not on the list: in this contest they count as DXCC
-// entities of their own, not as states.
-const char* const g_stateProvTable[] = {
-    "AL", "AZ", "AR", "CA", "CO", "CT", "DC", "DE", "FL", "GA", "ID", "IL", "IN",
-    "IA", "KS", "KY", "LA", "ME", "MA", "MD", "MI", "MN", "MS", "MO", "MT", "NE",
-    "NV", "NH", "NJ", "NM", "NY", "NC", "ND", "OH", "OK", "OR", "PA", "RI", "SC",
-    "SD", "TN", "TX", "UT", "VT", "VA", "WA", "WV", "WI", "WY",
-    "NB", "NS", "QC", "ON", "MB", "SK", "AB", "BC", "NWT", "NF", "LB", "NU", "YT",
-    "PEI", "PE", nullptr};
+const char* WeekendMode(int cwContest) { return cwContest ? "CW" : "SSB"; }
 
-int isStateProv(const std::string& text) {
-    // Built on first use (thread-safe), read-only afterwards.
-    static const std::unordered_set<std::string> kAll = [] {
-        std::unordered_set<std::string> all;
-        for (const char* const* entry = g_stateProvTable; *entry; ++entry) all.insert(*entry);
-        return all;
-    }();
-    return kAll.count(text) != 0 ? 1 : 0;
+// ---- Points ---------------------------------------------------------------
+
+int QsoPoints(const std::string& call, bool sameCountry, bool sameContinent) {
+    if (IsMaritimeMobile(call)) return kPointsMaritimeMobile;
+    if (sameCountry) return kPointsOwnCountry;
+    return sameContinent ? kPointsOwnContinent : kPointsOtherContinent;
 }
+
+// ---- Multipliers: countries -----------------------------------------------
+
+namespace {
+
+// Entities with a country of their own under a parent's prefix, by the
+// detailed prefix the host's country file gives them.
+const char* const kOwnDetailedPrefixes[] = {"Z6",  "TA1",  "4U1",  "IT9", "IG9",
+                                            "GM/s", "JW/b", "4U1V", nullptr};
+
+// Countries whose stations send their state or province and count through
+// it: the USA and Canada, by the host's country prefixes.
+const char* const kStateProvCountries[] = {"K", "VE", nullptr};
+
+}  // namespace
 
 bool IsMaritimeMobile(const std::string& call) {
     // Asked for every record of every summary: no copy of the call.
@@ -72,10 +93,143 @@ bool IsMaritimeMobile(const std::string& call) {
 }
 
 bool UsesOwnDetailedPrefix(const std::string& prefix) {
-    static const char* const kOwnCountries[] = {"Z6",  "TA1",  "4U1",  "IT9", "IG9",
-                                                "GM/s", "JW/b", "4U1V", nullptr};
-    for (const char* const* entry = kOwnCountries; *entry; ++entry) {
-        if (prefix == *entry) return true;
+    return InTable(kOwnDetailedPrefixes, prefix);
+}
+
+std::string QsoCountry(const std::string& call, const std::string& countryPrefix,
+                       const std::string& detailedPrefix) {
+    // A ship is in no country: whatever the host resolved from the call's
+    // home part, the QSO must not count, mark or match as that country (in
+    // the results, the call check and the windows alike).
+    if (IsMaritimeMobile(call)) return std::string();
+    return UsesOwnDetailedPrefix(detailedPrefix) ? detailedPrefix : countryPrefix;
+}
+
+bool CountsThroughStateProv(const std::string& country) {
+    return InTable(kStateProvCountries, country);
+}
+
+bool CountsAsCountry(const std::string& country) {
+    return !country.empty() && !CountsThroughStateProv(country);
+}
+
+// ---- Multipliers: states and provinces ------------------------------------
+
+// Alaska and Hawaii are not on the list: in this contest they count as DXCC
+// entities of their own, not as states. Nor is the old Quebec code "PQ".
+const char* const g_stateProvTable[] = {
+    "AL", "AZ", "AR", "CA", "CO", "CT", "DC", "DE", "FL", "GA", "ID", "IL", "IN",
+    "IA", "KS", "KY", "LA", "ME", "MA", "MD", "MI", "MN", "MS", "MO", "MT", "NE",
+    "NV", "NH", "NJ", "NM", "NY", "NC", "ND", "OH", "OK", "OR", "PA", "RI", "SC",
+    "SD", "TN", "TX", "UT", "VT", "VA", "WA", "WV", "WI", "WY",
+    "NB", "NS", "QC", "ON", "MB", "SK", "AB", "BC", "NWT", "NF", "LB", "NU", "YT",
+    "PEI", "PE", nullptr};
+
+namespace {
+
+// Today's postal codes that stand for one of the contest's abbreviations.
+// Newfoundland and Labrador send the one code "NL" but are two multipliers
+// here: which one is told by the call.
+struct StateProvAlias {
+    const char* sent;
+    const char* countsAs;
+    const char* countsAsFromLabrador;
+};
+const StateProvAlias kStateProvAliases[] = {
+    {"PE", "PEI", "PEI"},
+    {"NT", "NWT", "NWT"},
+    {"NL", "NF", "LB"},
+};
+
+// A Labrador call: one that begins with VO2 (VO2AB, VO2AB/P, VO2/K1ABC), or
+// has VO2 as the location part after the call (K1ABC/VO2).
+bool IsLabradorCall(const std::string& call) {
+    const std::string text = UpperTrimmed(call);
+    if (text.compare(0, 3, "VO2") == 0) return true;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        std::size_t slash = text.find('/', start);
+        if (slash == std::string::npos) slash = text.size();
+        if (text.compare(start, slash - start, "VO2") == 0) return true;
+        start = slash + 1;
     }
     return false;
+}
+
+}  // namespace
+
+int isStateProv(const std::string& text) {
+    // Built on first use (thread-safe), read-only afterwards.
+    static const std::unordered_set<std::string> kAll = [] {
+        std::unordered_set<std::string> all;
+        for (const char* const* entry = g_stateProvTable; *entry; ++entry) all.insert(*entry);
+        return all;
+    }();
+    return kAll.count(text) != 0 ? 1 : 0;
+}
+
+bool SendsStateProv(const std::string& countryPrefix, const std::string& call) {
+    return CountsThroughStateProv(countryPrefix) && !IsMaritimeMobile(call);
+}
+
+std::string NormalisedStateProv(const std::string& exchRcvd, const std::string& call) {
+    const std::string text = UpperTrimmed(exchRcvd);
+    for (const StateProvAlias& alias : kStateProvAliases) {
+        if (text == alias.sent)
+            return IsLabradorCall(call) ? alias.countsAsFromLabrador : alias.countsAs;
+    }
+    return text;
+}
+
+// ---- The exchange as it is typed ------------------------------------------
+
+namespace {
+
+// The call areas a station may send as a one-digit exchange.
+struct CallAreas {
+    const char* country;
+    int first, last;
+};
+const CallAreas kCallAreas[] = {
+    {"VE", 1, 5},
+    {"K", 3, 5},
+};
+
+// Countries that span several CQ zones.
+const char* const kZoneGuessCountries[] = {"VK", "UA9", "BY", nullptr};
+
+}  // namespace
+
+int IsValidTypedExchange(const std::string& x, const std::string& country) {
+    if (x.size() == 2) {
+        return IsDigit(x[0]) && IsDigit(x[1]) && (x[0] - '0') * 10 + (x[1] - '0') <= kHighestCqZone;
+    }
+    if (x.size() == 1 && IsDigit(x[0])) {
+        const int n = x[0] - '0';
+        for (const CallAreas& areas : kCallAreas) {
+            if (country == areas.country) return n >= areas.first && n <= areas.last;
+        }
+    }
+    return 0;
+}
+
+std::string ZoneHint(const std::string& countryPrefix, int zone) {
+    if (CountsThroughStateProv(countryPrefix)) return std::string();
+    if (InTable(kZoneGuessCountries, countryPrefix)) return std::to_string(zone) + "?";
+    return std::to_string(zone);
+}
+
+std::string MaritimeMobileZoneHint(int zone) {
+    return zone > 0 ? std::to_string(zone) + "?" : std::string();
+}
+
+// ---- The operator ---------------------------------------------------------
+
+namespace {
+const char* const kRussianTextCountries[] = {"UA", "UA2", "UA2/f", "UA9", "UN", "UR", "EU",
+                                             nullptr};
+}  // namespace
+
+bool UsesRussianTexts(const std::string& ownCountry) {
+    return InTable(kRussianTextCountries, ownCountry);
 }

@@ -4,27 +4,11 @@
 #include <memory>
 
 #include "platform/text_file.h"
+#include "platform/text_util.h"
 #include "scoring/bad_qso_report.h"
 #include "scoring/contest_rules.h"
-#include "scoring/text_util.h"
 
 namespace {
-
-// A Labrador call: one that begins with VO2 (VO2AB, VO2AB/P, VO2/K1ABC), or
-// has VO2 as the location part after the call (K1ABC/VO2). Newfoundland and Labrador send the one
-// postal code "NL" today, but count as two multipliers in this contest.
-bool IsLabradorCall(const std::string& call) {
-    const std::string text = UpperTrimmed(call);
-    if (text.compare(0, 3, "VO2") == 0) return true;
-    std::size_t start = 0;
-    while (start <= text.size()) {
-        std::size_t slash = text.find('/', start);
-        if (slash == std::string::npos) slash = text.size();
-        if (text.compare(start, slash - start, "VO2") == 0) return true;
-        start = slash + 1;
-    }
-    return false;
-}
 
 bool SameTime(const COleDateTime& a, const COleDateTime& b) {
     if (a.m_status == COleDateTime::valid && b.m_status == COleDateTime::valid)
@@ -61,23 +45,6 @@ void EraseFirst(std::vector<T>* list, const T& value) {
 
 }  // namespace
 
-bool SendsStateProv(const std::string& countryPrefix) {
-    return countryPrefix == "K" || countryPrefix == "VE";
-}
-
-bool LooksUpStateProv(const QsoInput& qso) {
-    return SendsStateProv(qso.countryPrefix) && !IsMaritimeMobile(qso.call);
-}
-
-std::string NormalisedStateProv(const std::string& exchRcvd, const std::string& call) {
-    const std::string text = UpperTrimmed(exchRcvd);
-    // Today's postal codes stand for the contest's abbreviations.
-    if (text == "PE") return "PEI";
-    if (text == "NT") return "NWT";
-    if (text == "NL") return IsLabradorCall(call) ? "LB" : "NF";
-    return text;
-}
-
 CInfo RecordFromInput(const QsoInput& qso) {
     CInfo r;
     r.time = qso.time;
@@ -90,11 +57,7 @@ CInfo RecordFromInput(const QsoInput& qso) {
     r.exchRcvd = qso.exchRcvd;
     r.exchSent = qso.exchSent;
     r.zone = ParseLeadingInt(qso.exchRcvd);
-    r.country = UsesOwnDetailedPrefix(qso.detailedPrefix) ? qso.detailedPrefix : qso.countryPrefix;
-    // A ship is in no country: whatever the host resolved from the call's
-    // home part, the QSO must not count, mark or match as that country (in
-    // the results, the call check and the windows alike).
-    if (IsMaritimeMobile(qso.call)) r.country.clear();
+    r.country = QsoCountry(qso.call, qso.countryPrefix, qso.detailedPrefix);
     r.freqKHz = qso.freqHz / 1000;
     return r;
 }
@@ -107,7 +70,7 @@ int AddQso(const QsoInput& qso, const RunContext& run, ContestStore* store) {
         report.Write(kWrongBand);
         return 0;
     }
-    if (!ModeRules().contains(qso.mode) || qso.mode != (run.cwContest ? "CW" : "SSB")) {
+    if (!ModeRules().contains(qso.mode) || qso.mode != WeekendMode(run.cwContest)) {
         report.Write(kWrongMode);
         return 0;
     }
@@ -119,7 +82,7 @@ int AddQso(const QsoInput& qso, const RunContext& run, ContestStore* store) {
         store->bandsWorked.end()) {
         store->bandsWorked.push_back(qso.band);
     }
-    if (LooksUpStateProv(qso)) {
+    if (SendsStateProv(qso.countryPrefix, qso.call)) {
         const std::string entered = UpperTrimmed(qso.exchRcvd);
         const std::string stateProv = NormalisedStateProv(qso.exchRcvd, qso.call);
         if (isStateProv(stateProv)) {
@@ -151,7 +114,7 @@ int RemoveQso(const QsoInput& qso, const RunContext& run, ContestStore* store) {
     if (found < log.size()) {
         const int slot = BandSlot(local.band);
         EraseFirst(&store->bandZones[slot], static_cast<unsigned>(local.zone));
-        if (LooksUpStateProv(qso))
+        if (SendsStateProv(qso.countryPrefix, qso.call))
             EraseFirst(&store->bandStateProvs[slot], NormalisedStateProv(qso.exchRcvd, qso.call));
         log.erase(found);
     }

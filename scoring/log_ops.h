@@ -28,20 +28,6 @@ int RemoveQso(const QsoInput& qso, const RunContext& run, ContestStore* store);
 // The record AddQso would store for qso, before marks and the state/province.
 CInfo RecordFromInput(const QsoInput& qso);
 
-// The state/province a K or VE station's exchange stands for: upper-cased
-// and trimmed, with the postal codes operators send today taken as the
-// contest's abbreviations (one province, one multiplier): "PE" as "PEI",
-// "NT" as "NWT", "NL" as "LB" from a Labrador (VO2) call and as "NF" from
-// any other.
-std::string NormalisedStateProv(const std::string& exchRcvd, const std::string& call);
-
-// True for the two countries whose stations send a state or province.
-bool SendsStateProv(const std::string& countryPrefix);
-
-// True when the QSO's exchange is checked as a state or province: a K or VE
-// station that is not maritime mobile.
-bool LooksUpStateProv(const QsoInput& qso);
-
 // Empties the log and the worked bands, and resets the previous-QSO row of
 // each rule band to the band text and four dashes.
 void ResetStore(ContestStore* store);

@@ -9,7 +9,6 @@
 
 #include "scoring/bad_qso_report.h"
 #include "scoring/contest_rules.h"
-#include "scoring/text_util.h"
 
 namespace {
 
@@ -56,21 +55,6 @@ std::string Format(const char* pattern, ...) {
 
 std::string BandKey(const std::string& band) {
     return band.size() >= 20 ? band : std::string(20 - band.size(), '0') + band;
-}
-
-// W and VE stations are multipliers through their state or province only;
-// a station without a country (maritime mobile, or a call the host could not
-// resolve) is no multiplier at all.
-bool CountsAsCountry(const std::string& country) {
-    return !country.empty() && country != "K" && country != "VE";
-}
-
-// 2 with the own country, 5 with another country of the own continent, 10
-// otherwise; a maritime mobile station is 5 wherever it comes from.
-int QsoPoints(const CInfo& r, bool ownCountry, const std::string& ownContinent) {
-    if (IsMaritimeMobile(r.call)) return 5;
-    if (ownCountry) return 2;
-    return r.continent == ownContinent ? 5 : 10;
 }
 
 }  // namespace
@@ -152,7 +136,8 @@ Summary ComputeSummary(const SummaryInput& in, ContestStore* store) {
             totalDupes += r.dupeFlag;
             if (r.excluded) continue;
             ++qsos;
-            const int p = QsoPoints(r, log.CountryId(i) == ownCountryId, in.ownContinent);
+            const int p = QsoPoints(r.call, log.CountryId(i) == ownCountryId,
+                                    r.continent == in.ownContinent);
             points += p;
             if (referenceBandHere) {
                 lastPoints = p;

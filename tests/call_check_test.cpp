@@ -1,4 +1,4 @@
-#include "interface/call_check.h"
+#include "scoring/call_check.h"
 
 #include <gtest/gtest.h>
 

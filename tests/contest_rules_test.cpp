@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <climits>
+#include <algorithm>
 
 #include "scoring/qso_record.h"
-#include "scoring/text_util.h"
+#include "windows/entity_pages.h"
 
 TEST(ContestRules, BandAndModeListsIgnoreCase) {
     EXPECT_EQ(BandRules().contains("160m"), 1);
@@ -18,14 +18,26 @@ TEST(ContestRules, BandAndModeListsIgnoreCase) {
     EXPECT_EQ(ModeRules().contains(""), 0);
 }
 
-TEST(ContestRules, StateProvTableIsExactAnd64Long) {
-    int count = 0;
-    while (g_stateProvTable[count]) ++count;
-    EXPECT_EQ(count, 64);
+TEST(ContestRules, StateProvTableIsExact) {
     for (const char* ok : {"ON", "PE", "PEI", "NWT", "DC", "WY", "YT"})
         EXPECT_EQ(isStateProv(ok), 1) << ok;
-    for (const char* bad : {"AK", "HI", "on", "", " ON", "PEI ", "P"})
+    for (const char* bad : {"AK", "HI", "PQ", "on", "", " ON", "PEI ", "P"})
         EXPECT_EQ(isStateProv(bad), 0) << bad;
+}
+
+// What the operator sees: every state or province the log accepts, as it is
+// stored, checks its own box in the State/Prov window.
+TEST(ContestRules, EveryAcceptedStateProvChecksItsOwnBox) {
+    const EntityPage& page = StatProvPage();
+    std::vector<int> seen(page.boxes.size(), 0);
+    for (const char* const* entry = g_stateProvTable; *entry; ++entry) {
+        const std::string stored = NormalisedStateProv(*entry, "VE1AA");
+        const std::vector<int> flags = PageFlags(page, StringArray{stored});
+        EXPECT_EQ(std::count(flags.begin(), flags.end(), 1), 1) << *entry << " as " << stored;
+        for (std::size_t i = 0; i < flags.size(); ++i) seen[i] |= flags[i];
+    }
+    // and no box waits for a code the log never accepts
+    EXPECT_EQ(std::count(seen.begin(), seen.end(), 0), 0);
 }
 
 TEST(ContestRules, BandSlots) {
@@ -36,23 +48,60 @@ TEST(ContestRules, BandSlots) {
     EXPECT_EQ(BandSlot("6m"), 0);
 }
 
-TEST(TextUtil, ParseLeadingIntFollowsAtoiAndSaturates) {
+TEST(ContestRules, PointsShipThenOwnCountryThenContinent) {
     struct Case {
-        const char* text;
-        int value;
+        const char* call;
+        bool sameCountry, sameContinent;
+        int points;
     } cases[] = {
-        {"", 0}, {"abc", 0}, {"14", 14}, {"  -7x", -7}, {"+3", 3}, {"\t12 3", 12},
-        {"- 5", 0}, {"05", 5}, {"2147483647", INT_MAX}, {"2147483648", INT_MAX},
-        {"99999999999999999999999", INT_MAX}, {"-2147483648", INT_MIN},
-        {"-99999999999999999999", INT_MIN}, {"0000000000000000000000042", 42},
+        {"DL2AA", true, true, 2},      {"DL2AA", true, false, 2},  // the country wins
+        {"OK1AA", false, true, 5},     {"JA1AA", false, false, 10},
+        {"DL2AA/MM", true, true, 5},   {"JA1AA/mm ", false, false, 5},
+        {"JA1AA/MMX", false, false, 10},
     };
-    for (const Case& c : cases) EXPECT_EQ(ParseLeadingInt(c.text), c.value) << c.text;
+    for (const Case& c : cases)
+        EXPECT_EQ(QsoPoints(c.call, c.sameCountry, c.sameContinent), c.points) << c.call;
 }
 
-TEST(TextUtil, UpperTrimmedAndEqualsNoCase) {
-    EXPECT_EQ(UpperTrimmed(" tx \t"), "TX");
-    EXPECT_EQ(UpperTrimmed("\xe0on"), "\xe0ON");  // bytes above 127 stay as they are
-    EXPECT_EQ(UpperTrimmed("   "), "");
-    EXPECT_TRUE(EqualsNoCase("160m", "160M"));
-    EXPECT_FALSE(EqualsNoCase("160m", "160m "));
+TEST(ContestRules, WAndVeCountOnlyThroughStatesAndProvinces) {
+    for (const char* country : {"K", "VE"}) {
+        EXPECT_TRUE(CountsThroughStateProv(country)) << country;
+        EXPECT_FALSE(CountsAsCountry(country)) << country;
+        EXPECT_TRUE(SendsStateProv(country, "W1AW")) << country;
+        EXPECT_FALSE(SendsStateProv(country, "W1AW/MM")) << country;  // a ship sends a zone
+    }
+    for (const char* country : {"KL7", "KH6", "VO", "DL", "IT9", "k", "ve"}) {
+        EXPECT_FALSE(CountsThroughStateProv(country)) << country;
+        EXPECT_TRUE(CountsAsCountry(country)) << country;
+    }
+    EXPECT_FALSE(CountsAsCountry(""));
+}
+
+TEST(ContestRules, QsoCountryTakesOwnEntitiesAndDropsShips) {
+    EXPECT_EQ(QsoCountry("IT9AA", "I", "IT9"), "IT9");
+    EXPECT_EQ(QsoCountry("GM3AA", "GM", "GM/s"), "GM/s");
+    EXPECT_EQ(QsoCountry("IT9AA", "I", "it9"), "I");  // spelled as the host's country file does
+    EXPECT_EQ(QsoCountry("I2AA", "I", "I"), "I");
+    EXPECT_EQ(QsoCountry("IT9AA/MM", "I", "IT9"), "");
+}
+
+// Every code an alias turns a sent exchange into must be accepted, or the
+// QSO would be marked as a bad state/province.
+TEST(ContestRules, EveryPostalCodeAliasLandsOnAnAcceptedAbbreviation) {
+    for (const char* sent : {"PE", "NT", "NL", "pe", " nt "}) {
+        for (const char* call : {"VE1AA", "VO2AA", "K1ABC/VO2"}) {
+            const std::string counted = NormalisedStateProv(sent, call);
+            EXPECT_EQ(isStateProv(counted), 1) << sent << " " << call << " -> " << counted;
+        }
+    }
+    EXPECT_EQ(NormalisedStateProv("NL", "VO1AA"), "NF");
+    EXPECT_EQ(NormalisedStateProv("NL", "VO2AA"), "LB");
+    EXPECT_EQ(NormalisedStateProv("PQ", "VE2AA"), "PQ");  // the old code is no alias
+}
+
+TEST(ContestRules, RussianTextsForTheListedOwnCountriesOnly) {
+    for (const char* country : {"UA", "UA2", "UA2/f", "UA9", "UN", "UR", "EU"})
+        EXPECT_TRUE(UsesRussianTexts(country)) << country;
+    for (const char* country : {"", "ua", "UA2/F", "UA3", "4L", "DL", "YL"})
+        EXPECT_FALSE(UsesRussianTexts(country)) << country;
 }

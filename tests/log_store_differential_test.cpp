@@ -11,13 +11,13 @@
 #include <cstdio>
 #include <random>
 
-#include "interface/call_check.h"
-#include "scoring/bad_qso_report.h"
 #include "platform/text_file.h"
+#include "platform/text_util.h"
+#include "scoring/bad_qso_report.h"
+#include "scoring/call_check.h"
 #include "scoring/contest_rules.h"
 #include "scoring/log_ops.h"
 #include "scoring/results_summary.h"
-#include "scoring/text_util.h"
 #include "test_util.h"
 
 namespace {
@@ -54,7 +54,7 @@ int PlainAdd(const QsoInput& qso, const RunContext& run, PlainStore* store) {
         if (std::find(store->bandsWorked.begin(), store->bandsWorked.end(), qso.band) ==
             store->bandsWorked.end())
             store->bandsWorked.push_back(qso.band);
-        if (LooksUpStateProv(qso)) {
+        if (SendsStateProv(qso.countryPrefix, qso.call)) {
             const std::string stateProv = NormalisedStateProv(qso.exchRcvd, qso.call);
             if (isStateProv(stateProv)) {
                 record.stateProv = stateProv;
@@ -88,7 +88,7 @@ void PlainRemove(const QsoInput& qso, const RunContext& run, PlainStore* store) 
             StringArray& states = store->states[BandSlot(local.band)];
             const auto state =
                 std::find(states.begin(), states.end(), NormalisedStateProv(qso.exchRcvd, qso.call));
-            if (LooksUpStateProv(qso) && state != states.end()) states.erase(state);
+            if (SendsStateProv(qso.countryPrefix, qso.call) && state != states.end()) states.erase(state);
             store->log.erase(it);
             break;
         }

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <mutex>
 
+#include "scoring/contest_rules.h"
 #include "windows/entity_pages.h"
 #include "windows/main_window.h"
 #include "windows/window_texts.h"
@@ -12,11 +13,11 @@
 namespace {
 
 // The previous-QSO row of one record: mode, time, and the state/province of
-// a K or VE station or else the zone with two digits.
+// a station that counts through them or else the zone with two digits.
 void FillRow(const CInfo& record, StringArray* row) {
     (*row)[1] = record.mode;
     (*row)[2] = record.time.Format("%H:%M");
-    if (record.country == "K" || record.country == "VE") {
+    if (CountsThroughStateProv(record.country)) {
         (*row)[3] = record.stateProv;
     } else {
         (*row)[3] = (record.zone >= 10 ? "" : "0") + std::to_string(record.zone);

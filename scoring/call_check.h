@@ -1,8 +1,8 @@
 // Verdicts while the operator types: on a call (dupe, new multiplier or not,
 // refused) and on an exchange. Read-only on the log; the caller holds the
 // module lock around CheckCall.
-#ifndef STATS_INTERFACE_CALL_CHECK_H_
-#define STATS_INTERFACE_CALL_CHECK_H_
+#ifndef STATS_SCORING_CALL_CHECK_H_
+#define STATS_SCORING_CALL_CHECK_H_
 
 #include <string>
 
@@ -31,4 +31,4 @@ int CheckCall(const CallEntry& entry, const LogStore& log, const std::string& ho
 int IsValidExchange(const std::string& exchange, const std::string& countryPrefix,
                     int exchangeIndex);
 
-#endif  // STATS_INTERFACE_CALL_CHECK_H_
+#endif  // STATS_SCORING_CALL_CHECK_H_

@@ -1,6 +1,6 @@
 // Small text helpers with the semantics the module's rules are written in.
-#ifndef STATS_SCORING_TEXT_UTIL_H_
-#define STATS_SCORING_TEXT_UTIL_H_
+#ifndef STATS_PLATFORM_TEXT_UTIL_H_
+#define STATS_PLATFORM_TEXT_UTIL_H_
 
 #include <string>
 
@@ -18,4 +18,4 @@ std::string UpperTrimmed(const std::string& text);
 // Null counts as the empty text.
 inline std::string TextArg(const char* text) { return text ? std::string(text) : std::string(); }
 
-#endif  // STATS_SCORING_TEXT_UTIL_H_
+#endif  // STATS_PLATFORM_TEXT_UTIL_H_

@@ -1,4 +1,4 @@
-#include "scoring/text_util.h"
+#include "platform/text_util.h"
 
 #include <climits>
 
