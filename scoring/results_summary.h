@@ -1,8 +1,10 @@
 // The running contest result: per band QSOs, points, countries and
 // states/provinces, the totals, dupes, bad QSOs, score and rates, as
-// tab-separated text or as an HTML page. Computing it also rebuilds the
-// per-band multiplier lists the operator windows show and sorts the worked
-// bands. The caller holds the module lock for the whole computation.
+// tab-separated text or as an HTML page. Computing it sorts the worked
+// bands, tallies the log (summary_tally.h), rebuilds the per-band
+// multiplier lists the operator windows show (band_lists.h) and renders the
+// tally (summary_text.h). The caller holds the module lock for the whole
+// computation.
 #ifndef STATS_SCORING_RESULTS_SUMMARY_H_
 #define STATS_SCORING_RESULTS_SUMMARY_H_
 
@@ -29,15 +31,5 @@ struct Summary {
 };
 
 Summary ComputeSummary(const SummaryInput& input, ContestStore* store);
-
-// Sorts band texts so that 160m comes first and 10m last (descending by
-// the text left-padded with "0" to 20 characters).
-void SortBands(StringArray* bands);
-
-// Age of a record relative to the reference time in whole minutes, the
-// span rounded half a second away from zero and then truncated. Computed in
-// whole milliseconds so that the day fractions of OLE dates cannot move a
-// record across a minute boundary. False when either date is not valid.
-bool AgeInMinutes(const COleDateTime& reference, const COleDateTime& record, long long* minutes);
 
 #endif  // STATS_SCORING_RESULTS_SUMMARY_H_

@@ -18,6 +18,7 @@
 #include "scoring/contest_rules.h"
 #include "scoring/log_ops.h"
 #include "scoring/results_summary.h"
+#include "scoring/summary_tally.h"
 #include "test_util.h"
 
 namespace {

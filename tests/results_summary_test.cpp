@@ -116,22 +116,6 @@ TEST_F(SummaryTest, RateWindowBoundaries) {
     }
 }
 
-TEST_F(SummaryTest, AgeInMinutesIsExactAcrossDayFractions) {
-    long long minutes = -1;
-    // 23:59:59.5 minus 00:00 of the next day across many days.
-    for (int day = 40000; day < 50000; day += 37) {
-        ASSERT_TRUE(AgeInMinutes(COleDateTime(day + 1.0),
-                                 COleDateTime(day + 1.0 - 59.5 * kSecond), &minutes));
-        EXPECT_EQ(minutes, 1) << day;
-        ASSERT_TRUE(AgeInMinutes(COleDateTime(day + 0.75),
-                                 COleDateTime(day + 0.75 - 599.4 * kSecond), &minutes));
-        EXPECT_EQ(minutes, 9) << day;
-    }
-    EXPECT_FALSE(AgeInMinutes(COleDateTime(1.0), COleDateTime(1.0, COleDateTime::invalid),
-                              &minutes));
-    EXPECT_FALSE(AgeInMinutes(COleDateTime(0.0, COleDateTime::null), COleDateTime(1.0), &minutes));
-}
-
 TEST_F(SummaryTest, ReportModeHasNoRatesAndHtmlShowsZero) {
     Add(Record("OK1AA", "OK", "EU", kRef));
     in_.reportMode = true;
@@ -163,10 +147,4 @@ TEST_F(SummaryTest, BadQsoFigureCountsRejectedQsosNotDupeLines) {
     EXPECT_NE(Text().find("Dupe\t 1\r\nBad QSO\t 2\r\n"), std::string::npos);
     in_.badQsoPath = "missing.txt";
     EXPECT_NE(Text().find("Bad QSO\t 0\r\n"), std::string::npos);
-}
-
-TEST(SortBands, PutsLongerWavesFirst) {
-    StringArray bands{"10m", "80m", "160m", "15m", "40m", "20m", "160M"};
-    SortBands(&bands);
-    EXPECT_EQ(bands, (StringArray{"160m", "160M", "80m", "40m", "20m", "15m", "10m"}));
 }
