@@ -10,6 +10,9 @@
                               but no FREQ
     examples/period/OK1ABC.log  CQ WW 160 CW weekend 2028 with QSOs just
                               before and after the contest period
+    examples/compare/OK2ABC.log, RA3ABC.log  two rivals of DL1ABC on the
+                              same CW weekend, for cq160 report's comparison
+                              (RA3ABC's NAME in Windows-1251 Cyrillic)
 
 The logs are synthetic but shaped like real ones: QSOs through the nights
 of the weekend, mostly Europe and North America, W/VE stations with their
@@ -133,7 +136,7 @@ def cabrillo(path, header, qsos, transmitter):
         lines.append(tag + " " + fields.rstrip())
     lines.append("END-OF-LOG:")
     with open(path, "wb") as f:
-        f.write(("\r\n".join(lines) + "\r\n").encode("ascii"))
+        f.write(("\r\n".join(lines) + "\r\n").encode("cp1251"))
 
 
 def adif_field(name, value):
@@ -389,10 +392,73 @@ def ssb_log(out_dir):
     adif(os.path.join(out_dir, "W3ABC.adi"), "CQ-160-SSB", qsos)
 
 
+def rival_log(out_dir, own, own_exch, seed, cw_qsos, shared, count, windows, header):
+    """A rival of DL1ABC on the same CW weekend: `shared` of the stations
+    DL1ABC worked on 160 m in CW (DL1ABC among them), and fresh ones, at
+    other hours of the nights."""
+    m = Maker(seed)
+    pool = [q for q in cw_qsos if not q.get("x") and q["mode"] == "CW" and q["khz"] < 2000]
+    seen = set()
+    stations = []
+    for q in pool:
+        if q["call"] not in seen and q["call"] != own:
+            seen.add(q["call"])
+            stations.append(Station(q["call"], q["exch_rcvd"]))
+    m.used.update(seen)
+    m.used.add(own)
+    picked = m.rng.sample(stations, shared) + [Station("DL1ABC", "14")]
+    mix = [(0.45, lambda: m.dx(EUROPE)), (0.08, lambda: m.dx(GERMANY)), (0.25, m.us),
+           (0.07, m.canada), (0.05, lambda: m.dx(ASIA)), (0.03, lambda: m.dx(AFRICA)),
+           (0.03, lambda: m.dx(SOUTH_AMERICA)), (0.04, lambda: m.dx(NORTH_AMERICA_DX))]
+    for _ in range(count - len(picked)):
+        r = m.rng.random()
+        pick = mix[-1][1]
+        for share, f in mix:
+            if r < share:
+                pick = f
+                break
+            r -= share
+        picked.append(pick())
+    m.rng.shuffle(picked)
+    days = ["2027-01-29", "2027-01-30", "2027-01-31"]
+    qsos = []
+    for s, (day, hour, minute) in zip(picked, m.times(len(picked), windows)):
+        qsos.append(dict(khz=m.rng.randint(1810, 1845), mode="CW", date=days[day],
+                         time=hour * 100 + minute, own=own, rst_sent="599", exch_sent=own_exch,
+                         call=s.call, rst_rcvd="599", exch_rcvd=s.exchange))
+    # One dupe, to have a QSO that does not count.
+    dupe = dict(qsos[10])
+    dupe["date"], dupe["time"] = qsos[40]["date"], qsos[40]["time"]
+    qsos.insert(41, dupe)
+    os.makedirs(out_dir, exist_ok=True)
+    cabrillo(os.path.join(out_dir, own + ".log"), header, qsos, transmitter=False)
+
+
+def compare_logs(out_dir, cw_qsos):
+    common = ["CONTEST: CQ-160-CW", "CATEGORY-OPERATOR: SINGLE-OP",
+              "CATEGORY-ASSISTED: NON-ASSISTED", "CATEGORY-BAND: 160M", "CATEGORY-MODE: CW",
+              "CATEGORY-POWER: HIGH", "CATEGORY-STATION: FIXED", "CATEGORY-TRANSMITTER: ONE",
+              "CREATED-BY: make-examples.py", "LOCATION: DX"]
+    rival_log(out_dir, "OK2ABC", "15", 16004, cw_qsos, 120, 260,
+              [(0, 22, 24), (1, 0, 6), (1, 16, 24), (2, 0, 6), (2, 16, 22)],
+              ["CALLSIGN: OK2ABC"] + common +
+              ["CLAIMED-SCORE: %s" % OK2ABC_CLAIMED, "NAME: Example Rival", "OPERATORS: OK2ABC"])
+    rival_log(out_dir, "RA3ABC", "16", 16005, cw_qsos, 90, 230,
+              [(0, 22, 24), (1, 0, 4), (1, 14, 24), (2, 0, 3), (2, 14, 22)],
+              ["CALLSIGN: RA3ABC"] + common +
+              ["CLAIMED-SCORE: %s" % RA3ABC_CLAIMED,
+               "NAME: \u0418\u0432\u0430\u043d \u041f\u0435\u0442\u0440\u043e\u0432",
+               "OPERATORS: RA3ABC"])
+
+
 # The claimed scores: the CW one as the module counts the log, the SSB one
 # as its operator counted before taking the dupes out.
 CW_CLAIMED = "263886"
 SSB_CLAIMED = "116309"
+# The rivals' claimed scores: OK2ABC's as the module counts it, RA3ABC's
+# a little higher.
+OK2ABC_CLAIMED = "222417"
+RA3ABC_CLAIMED = "199512"
 
 if __name__ == "__main__":
     cw_qsos = cw_log(os.path.join(HERE, "cw"))
@@ -400,3 +466,4 @@ if __name__ == "__main__":
     os.makedirs(os.path.join(HERE, "cw-adif"), exist_ok=True)
     adif_numbers(os.path.join(HERE, "cw-adif", "DL1ABC.adi"), cw_qsos)
     period_log(os.path.join(HERE, "period"))
+    compare_logs(os.path.join(HERE, "compare"), cw_qsos)

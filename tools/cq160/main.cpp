@@ -6,6 +6,7 @@
 #include <string>
 
 #include "tools/cq160/options.h"
+#include "tools/cq160/report/report_run.h"
 #include "tools/cq160/run.h"
 
 #if defined(_WIN32)
@@ -26,6 +27,7 @@ int Run(int argc, char** argv) {
         std::fputs(UsageText(), stdout);
         return 0;
     }
+    if (options.command == Command::kReport) return RunReport(options);
     return RunCommand(options);
 }
 

@@ -19,6 +19,13 @@ const char* UsageText() {
            "                                  as the log's own\n"
            "  cq160 check LOG CALL [options]  replay the log, then ask the module about\n"
            "                                  CALL as the operator types it\n"
+           "  cq160 report LOG [LOG2 [LOG3]] [-o FILE.html]\n"
+           "                                  one HTML page (offline, charts inline) of\n"
+           "                                  what the module made of the log: rates,\n"
+           "                                  running score, multipliers, continents,\n"
+           "                                  QSOs that do not count; two or three logs\n"
+           "                                  of one weekend compared (default file:\n"
+           "                                  report-<CALL>[-<CALL>...].html)\n"
            "\n"
            "LOG is a Cabrillo 3.0 or 2.0 file or an ADIF file (.adi), of at most 64 MB.\n"
            "Read from ADIF: CALL, QSO_DATE, TIME_ON, FREQ (else BAND: its lower edge\n"
@@ -143,6 +150,14 @@ bool ParseOptions(int argc, const char* const* argv, Options* o, std::string* er
             o->command = Command::kHelp;
             return true;
         }
+        if (arg == "-o" || arg == "--output") {
+            if (i + 1 >= argc) {
+                *error = arg + " needs a value";
+                return false;
+            }
+            o->output = argv[++i];
+            continue;
+        }
         if (arg.size() < 2 || arg.compare(0, 2, "--") != 0) {
             positional.push_back(arg);
             continue;
@@ -230,7 +245,7 @@ bool ParseOptions(int argc, const char* const* argv, Options* o, std::string* er
         }
     }
     if (positional.empty()) {
-        *error = "no command (score, export or check)";
+        *error = "no command (score, export, check or report)";
         return false;
     }
     const std::string& command = positional[0];
@@ -240,8 +255,10 @@ bool ParseOptions(int argc, const char* const* argv, Options* o, std::string* er
         o->command = Command::kExport;
     } else if (command == "check") {
         o->command = Command::kCheck;
+    } else if (command == "report") {
+        o->command = Command::kReport;
     } else {
-        *error = "unknown command " + command;
+        *error = "unknown command " + command + " (score, export, check or report)";
         return false;
     }
     if (o->windows && o->command != Command::kCheck) {
@@ -263,6 +280,24 @@ bool ParseOptions(int argc, const char* const* argv, Options* o, std::string* er
         return false;
     }
 #endif
+    if (!o->output.empty() && o->command != Command::kReport) {
+        *error = "-o is an option of report";
+        return false;
+    }
+    if (o->command == Command::kReport) {
+        if (positional.size() < 2 || positional.size() > 4) {
+            *error = "report takes one, two or three logs";
+            return false;
+        }
+        if (positional.size() > 2 && !o->call.empty()) {
+            *error = "--call goes with one log";
+            return false;
+        }
+        o->log = positional[1];
+        o->logs.assign(positional.begin() + 1, positional.end());
+        if (!mode.empty() && o->cwWeekend < 0) o->cwWeekend = mode == "CW";
+        return true;
+    }
     const std::size_t wanted = o->command == Command::kCheck ? 3 : 2;
     if (o->command == Command::kScore && positional.size() > 2) {
         o->log = positional[1];

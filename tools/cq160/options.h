@@ -1,6 +1,7 @@
 // cq160's command line.
 //   cq160 score LOG [LOG... | DIR] [options]
 //   cq160 export LOG [options]
+//   cq160 report LOG [LOG2 [LOG3]] [-o FILE.html] [options]
 //   cq160 check LOG CALL [--freq HZ] [--zone N] [--exch EXCH] [--windows [--hold S]]
 //         [options]
 #ifndef CQ160_OPTIONS_H_
@@ -10,12 +11,13 @@
 #include <string>
 #include <vector>
 
-enum class Command { kScore, kExport, kCheck, kHelp };
+enum class Command { kScore, kExport, kCheck, kReport, kHelp };
 
 struct Options {
     Command command = Command::kHelp;
     std::string log;         // the (first) log
-    std::vector<std::string> logs;  // score: every log or folder named
+    std::vector<std::string> logs;  // score: every log or folder named; report: its logs
+    std::string output;      // report: -o, where the page goes
     std::string checkCall;
     std::string out;         // working folder; empty: cq160-out/<CALL>
     std::string module;      // empty: the module built beside cq160

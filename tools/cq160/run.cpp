@@ -34,8 +34,8 @@ int Fail(const std::string& message) {
 
 std::string HostVersion() { return std::string("cq160 ") + kCq160Version; }
 
-// The module built beside cq160: in its own folder, or one or two folders
-// up (the build folder, when cq160 sits in tools/cq160 below it).
+}  // namespace
+
 std::string DefaultModule(std::string* looked) {
     std::string folder = ExecutableFolder();
     for (int up = 0; up < 3 && !folder.empty(); ++up, folder = ParentFolder(folder)) {
@@ -46,9 +46,6 @@ std::string DefaultModule(std::string* looked) {
     return std::string();
 }
 
-// The working folder's name below cq160-out: call-sign characters only
-// (letters, digits, "/" as "_"), so that no CALLSIGN line can name a folder
-// outside it ("..", "../x", "C:\\x") or a device.
 std::string FolderNameFor(const std::string& call) {
     constexpr std::size_t kLongest = 32;
     std::string name;
@@ -60,6 +57,8 @@ std::string FolderNameFor(const std::string& call) {
     }
     return name.find_first_not_of('_') == std::string::npos ? "NOCALL" : name;
 }
+
+namespace {
 
 // The states and provinces of the QSOs that score, by the contest's
 // abbreviations (an "NL" counts as "NF" or "LB", as in the module).
