@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs what the build and the tests need on a Debian machine: the native
 # toolchain with GoogleTest and Google Benchmark, the country file
-# (hamradio-files), the mingw-w64 cross compiler for the 32-bit DLL, Wine
+# (hamradio-files), Chromium (the report pages' browser test), the mingw-w64 cross compiler for the 32-bit DLL, Wine
 # (32-bit) to run it, Xvfb for screenshots, clang/llvm to check the
 # MSVC-decorated export names. Does nothing when everything is present.
 #   install-deps.sh           everything
@@ -24,6 +24,8 @@ have g++ || need="$need g++"
 [ -f /usr/include/benchmark/benchmark.h ] || need="$need libbenchmark-dev"
 # The country file cq160 resolves calls with.
 [ -f /usr/share/hamradio-files/cty.dat ] || need="$need hamradio-files"
+# Headless Chromium, in which the test of cq160 report's pages loads them.
+have chromium || need="$need chromium"
 if [ "$native_only" = 0 ]; then
 have i686-w64-mingw32-g++-posix || need="$need g++-mingw-w64-i686 binutils-mingw-w64-i686"
 have clang++ || need="$need clang"

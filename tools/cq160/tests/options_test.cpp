@@ -128,4 +128,34 @@ TEST(Options, WindowsOnlyForCheckAndOnlyInTheWindowsBuild) {
     }
 }
 
+TEST(Options, ReportTakesOneToThreeLogsAndItsPageFile) {
+    Options o;
+    std::string error;
+    ASSERT_TRUE(Parse({"report", "a.log", "b.log", "-o", "page.html", "--out", "dir"}, &o, &error))
+        << error;
+    EXPECT_EQ(o.command, Command::kReport);
+    EXPECT_EQ(o.logs, (std::vector<std::string>{"a.log", "b.log"}));
+    EXPECT_EQ(o.output, "page.html");
+    EXPECT_EQ(o.out, "dir");
+    Options one;
+    ASSERT_TRUE(Parse({"report", "a.log", "--call", "dl1abc"}, &one, &error)) << error;
+    EXPECT_TRUE(one.output.empty());
+
+    const struct {
+        std::vector<const char*> args;
+        const char* error;
+    } cases[] = {
+        {{"report"}, "report takes one, two or three logs"},
+        {{"report", "a", "b", "c", "d"}, "report takes one, two or three logs"},
+        {{"report", "a", "b", "--call", "K1A"}, "--call goes with one log"},
+        {{"score", "a", "-o", "x.html"}, "-o is an option of report"},
+        {{"report", "a", "-o"}, "-o needs a value"},
+    };
+    for (const auto& c : cases) {
+        Options bad;
+        EXPECT_FALSE(Parse(c.args, &bad, &error)) << c.error;
+        EXPECT_EQ(error, c.error);
+    }
+}
+
 }  // namespace
