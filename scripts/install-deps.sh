@@ -1,9 +1,10 @@
 #!/bin/sh
 # Installs what the build and the tests need on a Debian machine: the native
 # toolchain with GoogleTest and Google Benchmark, the country file
-# (hamradio-files), Chromium (the report pages' browser test), the mingw-w64 cross compiler for the 32-bit DLL, Wine
-# (32-bit) to run it, Xvfb for screenshots, clang/llvm to check the
-# MSVC-decorated export names. Does nothing when everything is present.
+# (hamradio-files), Chromium (the report pages' browser test), the
+# mingw-w64 cross compiler for the 32-bit DLL, Wine (32-bit) to run it,
+# Xvfb for screenshots, clang/llvm to check the MSVC-decorated export
+# names. Does nothing when everything is present.
 #   install-deps.sh           everything
 #   install-deps.sh --native  only what the native build and its tests need
 #   install-deps.sh --pictures  everything, and ImageMagick for the README's
