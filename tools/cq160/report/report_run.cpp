@@ -124,6 +124,13 @@ bool WriteFileWhole(const std::string& path, const std::string& text, std::strin
 }
 
 int RunReport(const Options& o) {
+    std::string written;
+    const int status = WriteReport(o, &written);
+    if (status < 2) std::printf("Report: %s\n", written.c_str());
+    return status;
+}
+
+int WriteReport(const Options& o, std::string* written) {
     std::string looked;
     const std::string module = o.module.empty() ? DefaultModule(&looked) : o.module;
     if (module.empty()) return Fail("no module found (looked for " + looked + "): give --module");
@@ -193,7 +200,6 @@ int RunReport(const Options& o) {
                                               : ComparisonReportPage(logs, states);
     std::string error;
     if (!WriteFileWhole(output, page, &error)) return Fail(error);
-    const std::string shown = o.output.empty() ? DefaultOutput(runs) : o.output;
-    std::printf("Report: %s\n", shown.c_str());
+    *written = o.output.empty() ? DefaultOutput(runs) : o.output;
     return status;
 }

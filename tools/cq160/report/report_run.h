@@ -22,6 +22,9 @@ bool WriteFileWhole(const std::string& path, const std::string& text, std::strin
 // Runs "cq160 report": the page goes to options.output (else
 // report-<CALL>[-<CALL>...].html here). Exit status: 0 written; 1 written,
 // but a log has unreadable QSO lines or warnings; 2 nothing written.
+// WriteReport does it all but the closing "Report: FILE" line, and gives
+// the file's name as the user would write it in *written.
 int RunReport(const Options& options);
+int WriteReport(const Options& options, std::string* written);
 
 #endif  // CQ160_REPORT_REPORT_RUN_H_
