@@ -81,7 +81,7 @@ int OperatingMinutes(std::vector<double> minutes, int periodMinutes) {
     return static_cast<int>(std::lround(periodMinutes - off));
 }
 
-std::string HoursAndMinutes(int minutes) {
+std::string DurationText(int minutes) {
     return std::to_string(minutes / 60) + " h " + std::to_string(minutes % 60) + " min";
 }
 

@@ -59,8 +59,8 @@ int PeriodHours(const ScoredLog& log);
 // any order) outside the period count at its edges.
 int OperatingMinutes(std::vector<double> qsoMinutes, int periodMinutes);
 
-// "39 h 12 min".
-std::string HoursAndMinutes(int minutes);
+// "39 h 12 min" (a span of minutes).
+std::string DurationText(int minutes);
 
 // Per hour of the period: QSOs and points that count.
 struct HourlyRates {

@@ -163,7 +163,7 @@ std::string FactsTable(const ScoredLog& log) {
     s += Fact("Multipliers", std::to_string(t.countries) + " countries + " +
                                  std::to_string(t.statesProvinces) + " states/provinces = " +
                                  std::to_string(t.countries + t.statesProvinces));
-    s += Fact("Operating time", HoursAndMinutes(t.operatingMinutes) + " of " +
+    s += Fact("Operating time", DurationText(t.operatingMinutes) + " of " +
                                     std::to_string(log.periodMinutes / 60) +
                                     " h (off times: 30 minutes or more without a QSO)");
     return s + "</table>\n";
@@ -383,7 +383,7 @@ std::string ComparisonReportPage(const std::vector<ScoredLog>& logs,
     row("points", [&](std::size_t i) { return GroupedNumber(totals[i].points); });
     row("countries", [&](std::size_t i) { return std::to_string(totals[i].countries); });
     row("states/provinces", [&](std::size_t i) { return std::to_string(totals[i].statesProvinces); });
-    row("operating time", [&](std::size_t i) { return HoursAndMinutes(totals[i].operatingMinutes); });
+    row("operating time", [&](std::size_t i) { return DurationText(totals[i].operatingMinutes); });
     page += "</table>\n";
 
     const TimeAxis axis = AxisOf(first);

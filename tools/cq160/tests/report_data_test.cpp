@@ -145,7 +145,7 @@ TEST(ReportData, OperatingTimeLeavesOutStretchesOfThirtyMinutesOrMore) {
     std::vector<double> steady;
     for (int m = 0; m <= 2880; m += 20) steady.push_back(m);
     EXPECT_EQ(OperatingMinutes(steady, 2880), 2880);
-    EXPECT_EQ(HoursAndMinutes(31 * 60 + 42), "31 h 42 min");
+    EXPECT_EQ(DurationText(31 * 60 + 42), "31 h 42 min");
 }
 
 TEST(ReportData, ComparisonOfTwoLogs) {
