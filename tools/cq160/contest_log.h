@@ -60,7 +60,8 @@ struct ContestLog {
 
 // Reads the file at path as ADIF when its name ends in ".adi" or ".adif" or
 // its text has an ADIF header end (<EOH>), else as Cabrillo. False (and
-// *error) only when the file cannot be read at all.
+// *error) when the file cannot be read, or is not 8-bit text (UTF-16, or
+// with NUL bytes: *error names which). A UTF-8 byte order mark is skipped.
 bool ReadContestLog(const std::string& path, ContestLog* log, std::string* error);
 
 // The weekend the CONTEST tag names: 1 CW, 0 SSB, -1 when it tells neither.

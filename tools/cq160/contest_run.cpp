@@ -1,5 +1,6 @@
 #include "tools/cq160/contest_run.h"
 
+#include <algorithm>
 #include <ctime>
 
 #include "tools/cq160/contest_period.h"
@@ -43,6 +44,7 @@ std::string DefaultCountryFile() {
 bool PrepareContestRun(const Options& o, ContestRun* run, std::string* error) {
     if (!ReadContestLog(o.log, &run->log, error)) return false;
     const std::string ctyPath = o.cty.empty() ? DefaultCountryFile() : o.cty;
+    run->ctyPath = o.ctyShown.empty() ? ctyPath : o.ctyShown;
     if (!run->cty.Load(ctyPath, error)) {
         if (o.cty.empty()) *error += " (install hamradio-files, or give --cty)";
         return false;
@@ -83,5 +85,41 @@ bool PrepareContestRun(const Options& o, ContestRun* run, std::string* error) {
                                       : TodayOleDay();
     context.callGiven = !o.call.empty();
     run->warnings = CheckLog(log, context);
+
+    const auto choice = o.header.find("CATEGORY-OPERATOR");
+    run->operating = ComputeOperatingTime(
+        log.qsos, run->period,
+        choice != o.header.end() ? choice->second : LoggedOperatorCategory(log));
+    const OperatingTime& op = run->operating;
+    if (op.firstPast >= 0) {
+        const LogQso& past = log.qsos[op.firstPast];
+        const int limit = op.limitMinutes / 60;
+        run->warnings.push_back(
+            {past.line, "the operating time is " + HoursAndMinutes(op.minutes) +
+                                     ", over the " + std::to_string(limit) + " hours a " +
+                                     op.category + " station may operate; the first QSO past " +
+                                     std::to_string(limit) + " hours is " + past.call +
+                                     " at " + LogTimeText(past.time)});
+    }
+
+    // The country file's date: its version entry, else when it was written.
+    std::string date = run->cty.VersionDate();
+    run->ctyDate = date.empty() ? std::string() : "version " + date;
+    if (date.empty()) {
+        date = FileModifiedDate(ctyPath);
+        if (!date.empty()) run->ctyDate = "file date " + date;
+    }
+    UtcTime fileDay;
+    constexpr double kYear = 365;
+    if (ParseDateText(date, &fileDay) && IsValidUtcTime(fileDay) &&
+        run->period.start > OleDays(fileDay) + kYear) {
+        run->warnings.push_back(
+            {0, "the country file is of " + date + ", more than a year before this contest (" +
+                    FormatUtc(run->period.start).substr(0, 10) +
+                    "): calls issued since may be placed in the wrong country; give --cty "
+                    "with a newer cty.dat"});
+    }
+    std::stable_sort(run->warnings.begin(), run->warnings.end(),
+                     [](const LogWarning& a, const LogWarning& b) { return a.line < b.line; });
     return true;
 }

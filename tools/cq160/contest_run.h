@@ -12,6 +12,7 @@
 #include "tools/cq160/country_file.h"
 #include "tools/cq160/log_warnings.h"
 #include "tools/cq160/ole_time.h"
+#include "tools/cq160/operating_time.h"
 #include "tools/cq160/options.h"
 #include "tools/cq160/replay.h"
 
@@ -22,7 +23,10 @@ struct ContestRun {
     bool cwWeekend = true;
     ContestPeriod period;
     std::vector<CallLocation> where;  // where[i] for log.qsos[i]
-    std::vector<LogWarning> warnings;
+    std::vector<LogWarning> warnings;  // in line order, whole-log ones first
+    OperatingTime operating;
+    std::string ctyPath;  // the country file as named (by --cty, or the default)
+    std::string ctyDate;  // "version yyyy-mm-dd" or "file date yyyy-mm-dd"; empty if unknown
 };
 
 // Reads the log and the country file and works out the rest: the own call
@@ -30,8 +34,9 @@ struct ContestRun {
 // --weekend, the CONTEST tag or the QSOs' modes; the period from that
 // weekend's rule and the QSOs' dates (see contest_period.h); the exchanges
 // an ADIF log gives only as locations (ChooseExchange()) and --sent; the
-// warnings. False with *error when the log or the country file cannot be
-// used.
+// warnings, among them the operating time over the category's limit and a
+// country file more than a year older than the contest. False with *error
+// when the log or the country file cannot be used.
 bool PrepareContestRun(const Options& options, ContestRun* run, std::string* error);
 
 // The exchange as the contest has it when the log gives none of its own:

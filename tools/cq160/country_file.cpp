@@ -208,3 +208,12 @@ CtyPrefix CountryFile::EntityAsEntry(int index) const {
     entry.exactCall = true;
     return entry;
 }
+
+std::string CountryFile::VersionDate() const {
+    for (const auto& [call, entries] : exactCalls_) {
+        if (call.size() != 11 || call.compare(0, 3, "VER") != 0 || !IsDigits(call.substr(3)))
+            continue;
+        return call.substr(3, 4) + "-" + call.substr(7, 2) + "-" + call.substr(9, 2);
+    }
+    return std::string();
+}

@@ -63,6 +63,10 @@ public:
     // and primary prefix.
     CtyPrefix EntityAsEntry(int index) const;
 
+    // The date of the file's version entry, an exact call "=VERyyyymmdd",
+    // as "yyyy-mm-dd"; empty when it has none.
+    std::string VersionDate() const;
+
     const std::vector<CtyEntity>& entities() const { return entities_; }
     const CtyEntity& entity(int index) const { return entities_[index]; }
     bool empty() const { return entities_.empty(); }

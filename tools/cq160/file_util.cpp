@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 #include <filesystem>
 #include <system_error>
+
+#include <sys/stat.h>
 
 #if defined(_WIN32)
 #include <windows.h>
@@ -57,6 +60,17 @@ bool FileExists(const std::string& path) {
 bool FolderExists(const std::string& path) {
     std::error_code ec;
     return fs::is_directory(fs::path(path), ec);
+}
+
+std::string FileModifiedDate(const std::string& path) {
+    struct stat info;
+    if (stat(path.c_str(), &info) != 0) return std::string();
+    const std::time_t when = info.st_mtime;
+    const std::tm* utc = std::gmtime(&when);
+    if (!utc) return std::string();
+    char text[16];
+    std::strftime(text, sizeof text, "%Y-%m-%d", utc);
+    return text;
 }
 
 bool MakeFolders(const std::string& path, std::string* error) {

@@ -23,6 +23,10 @@ bool WriteWholeFile(const std::string& path, const std::string& text);
 bool FileExists(const std::string& path);
 bool FolderExists(const std::string& path);
 
+// The day (UTC) the file was last written, as "yyyy-mm-dd"; empty when it
+// cannot be found out.
+std::string FileModifiedDate(const std::string& path);
+
 // Creates the folder and every missing folder above it.
 bool MakeFolders(const std::string& path, std::string* error);
 

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "tools/cq160/band_plan.h"
 #include "tools/cq160/export_header.h"
 #include "tools/cq160/log_text.h"
 #include "tools/cq160/ole_time.h"
@@ -42,7 +43,10 @@ const char* UsageText() {
            "standard error and in the summary; they never change the score): QSOs\n"
            "outside the period, a CONTEST tag of another contest or weekend, QSOs in\n"
            "another mode than the weekend's, QSO lines sent from another call than\n"
-           "CALLSIGN, QSOs dated after today.\n"
+           "CALLSIGN, QSOs dated after today, an operating time over the 30 hours of\n"
+           "a SINGLE-OP or the 40 of a MULTI-OP station (off periods: 30 minutes or\n"
+           "more without a QSO), a country file more than a year older than the\n"
+           "contest (its name and date are shown).\n"
            "\n"
            "Options:\n"
            "  --out DIR       working folder, where the module writes its files\n"
@@ -66,7 +70,9 @@ const char* UsageText() {
            "  --sent EXCH     the sent exchange, for QSOs whose log gives none\n"
            "  --today DATE    judge QSO dates against DATE (yyyy-mm-dd) rather than\n"
            "                  the system clock's date\n"
-           "  --freq HZ       frequency of the checked call in Hz (default 1830000)\n"
+           "  --freq FREQ     frequency of the checked call in Hz, kHz or MHz, as the\n"
+           "                  number lies in an amateur band (1830000, 1830 and 1.83\n"
+           "                  alike; default 1830 kHz)\n"
            "  --zone N        CQ zone of the checked call (default: the country file's)\n"
            "  --exch EXCH     the exchange received from the checked call, for the\n"
            "                  module's verdict on it (a US or Canadian station's state\n"
@@ -78,8 +84,9 @@ const char* UsageText() {
            "  --mults         score: countries worked by continent, states and\n"
            "                  provinces worked and not worked\n"
            "  --hours         score: QSOs and points that count per clock hour\n"
-           "  --json FILE     score: the whole result as JSON (see the README)\n"
-           "  --csv FILE      score: the whole result as CSV (see the README)\n"
+           "  --json FILE     score: the whole result as JSON (see the README); with\n"
+           "                  several logs, their table\n"
+           "  --csv FILE      score: the same as CSV\n"
            "                  (points and multipliers are read from the module's\n"
            "                  totals after each QSO, the reasons from its report)\n"
            "  --windows       check: with the module's operator windows up (Windows\n"
@@ -105,10 +112,12 @@ const char* UsageText() {
            "  --results FILE  save the module's results text to FILE as it is\n"
            "  --help          this text\n"
            "\n"
-           "Exit status: 0 done; 1 done, but the log has QSO lines that could not be\n"
-           "read (listed, and left out) or warnings; 2 nothing done: bad arguments,\n"
-           "or the log, the module, the country file or the working folder cannot be\n"
-           "used, or a file asked for could not be written.\n";
+           "Exit status: 0 done; 1 done, with warnings: the log has QSO lines that\n"
+           "could not be read (listed, and left out) or warnings; 2 nothing done: bad\n"
+           "arguments, an option the command does not use, or the log, the module,\n"
+           "the country file or the working folder cannot be used, or export refused\n"
+           "a log of another contest; 3 done, but an output file asked for could not\n"
+           "be written (the results are on standard output).\n";
 }
 
 namespace {
@@ -121,6 +130,47 @@ bool ParseDate(const std::string& text, int* y, int* m, int* d) {
     *m = t.month;
     *d = t.day;
     return true;
+}
+
+// A frequency as operators type it, in Hz, kHz or MHz: the unit in which
+// the number lies in an amateur band (no number does so in two units).
+bool ParseFrequency(const std::string& text, unsigned* hz) {
+    for (const int scale : {0, 3, 6}) {  // Hz, kHz, MHz
+        unsigned long long value = 0;
+        if (!ParseScaledDecimal(text, scale, &value) || value == 0 || value > 4000000000ULL)
+            continue;
+        if (BandOfKHz(value / 1000.0).empty()) continue;
+        *hz = static_cast<unsigned>(value);
+        return true;
+    }
+    return false;
+}
+
+// The options each command uses; any other is refused. Every command takes
+// --out, --module, --call, --cty, --weekend, --mode, --sent and --today.
+bool UsedBy(Command command, const std::string& option) {
+    static const char* const kScore[] = {"--qsos", "--mults", "--hours", "--json", "--csv",
+                                         "--html", "--results"};
+    static const char* const kExport[] = {"--html", "--results", "--force"};
+    static const char* const kCheck[] = {"--freq", "--zone", "--exch", "--windows", "--hold"};
+    auto in = [&option](const auto& list) {
+        for (const char* name : list)
+            if (option == name) return true;
+        return false;
+    };
+    switch (command) {
+        case Command::kScore: return in(kScore);
+        case Command::kExport: return in(kExport) || IsHeaderOption(option);
+        case Command::kCheck: return in(kCheck);
+        default: return false;
+    }
+}
+
+bool IsCommon(const std::string& option) {
+    for (const char* name : {"--out", "--module", "--call", "--cty", "--weekend", "--mode",
+                             "--sent", "--today"})
+        if (option == name) return true;
+    return false;
 }
 
 bool IsFlag(const std::string& arg) {
@@ -143,6 +193,7 @@ bool TakesValue(const std::string& arg) {
 
 bool ParseOptions(int argc, const char* const* argv, Options* o, std::string* error) {
     std::vector<std::string> positional;
+    std::vector<std::string> given;  // the options, in order
     std::string mode;  // --mode as given; its meaning depends on the command
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -162,6 +213,7 @@ bool ParseOptions(int argc, const char* const* argv, Options* o, std::string* er
             positional.push_back(arg);
             continue;
         }
+        given.push_back(arg);
         if (IsFlag(arg)) {
             if (arg == "--qsos") o->qsos = true;
             if (arg == "--mults") o->mults = true;
@@ -222,11 +274,11 @@ bool ParseOptions(int argc, const char* const* argv, Options* o, std::string* er
                 return false;
             }
         } else if (arg == "--freq") {
-            if (!IsDigits(value) || value.size() > 9 || std::stoul(value) == 0) {
-                *error = "--freq takes the frequency in Hz, not " + value;
+            if (!ParseFrequency(value, &o->freqHz)) {
+                *error = "--freq takes the frequency in Hz, kHz or MHz (1830000, 1830, 1.83), "
+                         "within an amateur band, not " + value;
                 return false;
             }
-            o->freqHz = static_cast<unsigned>(std::stoul(value));
         } else if (arg == "--hold") {
             constexpr int kLongest = 86400;  // a day
             if (!IsDigits(value) || value.size() > 5 || std::stoi(value) > kLongest) {
@@ -265,8 +317,15 @@ bool ParseOptions(int argc, const char* const* argv, Options* o, std::string* er
         *error = "--windows is an option of check";
         return false;
     }
-    if ((!o->header.empty() || o->force) && o->command != Command::kExport) {
-        *error = "--category-*, --location, --grid and --force are options of export";
+    for (const std::string& option : given) {
+        if (IsCommon(option) || UsedBy(o->command, option)) continue;
+        std::string users;
+        for (const auto& [c, name] : {std::pair<Command, const char*>{Command::kScore, "score"},
+                                      {Command::kExport, "export"},
+                                      {Command::kCheck, "check"}}) {
+            if (UsedBy(c, option)) users += std::string(users.empty() ? "" : " and ") + name;
+        }
+        *error = option + " is not an option of " + command + " (it is one of " + users + ")";
         return false;
     }
     if (o->holdSeconds >= 0 && !o->windows) {

@@ -23,6 +23,7 @@ struct Options {
     std::string module;      // empty: the module built beside cq160
     std::string call;        // own call; empty: the log's
     std::string cty;         // country file; empty: the default one
+    std::string ctyShown;    // the country file as the user named it, for messages
     std::string html;        // where to write the HTML results, if wanted
     std::string results;     // where to save the results text, if wanted
     std::string sent;        // sent exchange for QSOs that log none

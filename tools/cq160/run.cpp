@@ -14,6 +14,7 @@
 #include "tools/cq160/host_folder.h"
 #include "tools/cq160/host_operator.h"
 #include "tools/cq160/host_windows.h"
+#include "tools/cq160/log_table.h"
 #include "tools/cq160/log_text.h"
 #include "tools/cq160/module_loader.h"
 #include "tools/cq160/replay.h"
@@ -81,33 +82,56 @@ std::string CheckSection(const Options& o, const ContestRun& run, const ReplayOu
     const std::string mode = !o.checkMode.empty() ? o.checkMode : run.cwWeekend ? "CW" : "SSB";
     std::string hint;
     const int verdict = replay->Check(o.checkCall, mode, at, zone, band, &hint);
+    const bool stateProvStation = SendsStateOrProvince(at);
     std::string text = "\nCheck: " + o.checkCall + " on " + std::to_string(o.freqHz / 1000) +
                        " kHz (" + (band.empty() ? "no band" : band) + "), " + mode + "\n" +
-                       "Country: " + DescribeLocation(at) + "\n" + "Verdict: " +
-                       VerdictText(verdict) + "\n" + "Zone hint: " +
-                       (hint.empty() ? std::string("none") : hint) + "\n";
-    const bool stateProvStation = SendsStateOrProvince(at);
-    if (o.exch.empty()) {
-        if (stateProvStation && verdict != kVerdictDupe && verdict != kVerdictRefused)
-            text += "(A US or Canadian station counts through its state or province, which the "
-                    "verdict does not know: give --exch.)\n";
-        return text;
+                       "Country: " + DescribeLocation(at) + "\n";
+    // The module's call check judges the call alone: for a US or Canadian
+    // station, whose multiplier is its state or province, "new multiplier"
+    // or not says nothing, and the exchange decides.
+    if (stateProvStation &&
+        (verdict == kVerdictNoNewMultiplier || verdict == kVerdictNewMultiplier)) {
+        text += std::string("Verdict: not a dupe; a US or Canadian station's multiplier is its "
+                            "state or province, which the call check does not know") +
+                (o.exch.empty() ? " (give --exch)\n" : " (see the exchange below)\n");
+    } else {
+        text += "Verdict: " + VerdictText(verdict) + "\n";
     }
+    text += "Zone hint: " + (hint.empty() ? std::string("none") : hint) + "\n";
+    if (o.exch.empty()) return text;
+    // Two judgements of the exchange: the module's typing check, which takes
+    // what the host's exchange field takes (two-digit CQ zones, and the
+    // call-area digits of US and Canadian stations), and the contest's.
     const int valid = api.isValidExchg(o.exch.c_str(), "", at.countryPrefix.c_str(), "", 0, 0, 0);
-    text += "Exchange " + o.exch + ": the module's check says " +
-            (valid ? "valid" : "not valid") + " (it judges CQ zones as typed)\n";
+    text += "Exchange " + o.exch + ": the host's exchange field would " +
+            (valid ? "" : "not ") +
+            "take it as typed (it takes two-digit CQ zones and the call-area digits of "
+            "US and Canadian stations)\n";
+    const std::string typed = UpperAscii(TrimBlanks(o.exch));
     if (stateProvStation) {
-        const std::string typed = UpperAscii(TrimBlanks(o.exch));
         const std::string mult = StateOrProvince(typed, o.checkCall);
         const std::string named = mult == typed ? typed : typed + " (" + mult + ")";
+        const std::string kind = at.countryPrefix == "VE" ? "province" : "state";
         if (mult.empty()) {
-            text += "Multiplier: none, " + typed +
-                    " is not a state or province of this contest (the QSO would not count)\n";
+            text += "Contest: " + typed +
+                    " is no state or province of this contest: the QSO would not count\n";
         } else if (WorkedStatesProvinces(run, outcome).count(mult)) {
-            text += "Multiplier: " + named + " is already worked\n";
+            text += "Contest: " + named + " is a " + kind + " of this contest, already worked\n";
         } else {
-            text += "Multiplier: " + named + " is a new state or province\n";
+            text += "Contest: " + named + " is a " + kind + " of this contest, a new multiplier\n";
         }
+    } else if (IsDigits(typed) && typed.size() <= 2 && std::stoi(typed) >= 1 &&
+               std::stoi(typed) <= 40) {
+        const int sent = std::stoi(typed);
+        text += "Contest: CQ zone " + std::to_string(sent) + ", not a multiplier";
+        if (at.found) {
+            text += std::string(" (the country file gives zone ") + std::to_string(at.cqZone) +
+                    " for " + o.checkCall + (at.cqZone == sent ? ")" : "; ask again)");
+        }
+        text += "; the QSO counts\n";
+    } else {
+        text += "Contest: " + typed +
+                " is no CQ zone (1 to 40); the module counts the QSO with any exchange logged\n";
     }
     return text;
 }
@@ -127,13 +151,18 @@ void ShowWindowsUpdate(WindowedHost& windows, int* status) {
     std::fprintf(stderr, "cq160: the module's windows: %s\n", list.empty() ? "none" : list.c_str());
 }
 
+// The exit status for "done, but an output file asked for could not be
+// written" (the results are still on standard output).
+constexpr int kNotWritten = 3;
+
 // Writes a file the operator asked for; on failure says so and makes the
-// run's status at least 1 (the results are still on standard output).
-void WriteAsked(const std::string& path, const std::string& shown, const std::string& text,
+// run's status kNotWritten.
+bool WriteAsked(const std::string& path, const std::string& shown, const std::string& text,
                 int* status) {
-    if (WriteWholeFile(path, text)) return;
+    if (WriteWholeFile(path, text)) return true;
     std::fprintf(stderr, "cq160: cannot write %s\n", shown.c_str());
-    *status = std::max(*status, 1);
+    *status = std::max(*status, kNotWritten);
+    return false;
 }
 
 std::string PrintedResults(const std::string& results) {
@@ -194,19 +223,6 @@ bool LoadOnce(Session* s, std::string* error) {
     return true;
 }
 
-// A log's row in the summary of several logs.
-struct LogRow {
-    std::string log;
-    std::string call;
-    std::string mode;
-    std::string qsos;
-    std::string claimed;
-    std::string module;
-    std::string difference;
-    std::string warnings;
-    int status = 0;
-};
-
 // One log through the module, as the host would replay it. *report gets
 // the text for standard output; the status is the log's exit status.
 int RunLog(Session* s, const std::string& logPath, const std::string& shownLog, bool batch,
@@ -218,10 +234,6 @@ int RunLog(Session* s, const std::string& logPath, const std::string& shownLog, 
     std::string error;
     row->log = shownLog;
     if (!PrepareContestRun(forLog, &run, &error)) {
-        row->call = "-";
-        row->mode = "-";
-        row->qsos = "-";
-        row->claimed = "-";
         row->module = "not scored: " + error;
         return Fail(error);
     }
@@ -273,7 +285,6 @@ int RunLog(Session* s, const std::string& logPath, const std::string& shownLog, 
             return Fail(error);
         }
     }
-    if (!o.html.empty() && !batch) api.setVersion(HostVersion().c_str());
     Replay replay(api);
     replay.Reset(exporting ? 1 : 0, run.own, run.period);
     // The per-QSO answers need the module's totals after every QSO.
@@ -299,22 +310,21 @@ int RunLog(Session* s, const std::string& logPath, const std::string& shownLog, 
         // In report mode this request also writes the Cabrillo file.
         results = replay.Results();
         hasScore = ScoreInResults(results, &stated);
-        standIn.Stop();
         if (!o.results.empty()) WriteAsked(o.results, s->given.results, results, &status);
+        text += PrintedResults(results);
         if (!o.html.empty() && !batch) {
             // Once the host has told its version the module answers with its
-            // HTML page instead of the text.
-            if (WriteWholeFile(o.html, results)) {
-                text += "\nHTML results: " + s->given.html + "\n\n";
+            // HTML page instead of the text. (In report mode this request
+            // writes the same Cabrillo file once more.)
+            api.setVersion(HostVersion().c_str());
+            const std::string html = replay.Results();
+            if (WriteAsked(o.html, s->given.html, html, &status)) {
+                text += "HTML results: " + s->given.html + "\n";
             } else {
-                std::fprintf(stderr, "cq160: cannot write %s\n", s->given.html.c_str());
-                status = std::max(status, 1);
-                text += "\nHTML results (not written to " + s->given.html + "):\n" + results +
-                        "\n\n";
+                text += "HTML results (not written to " + s->given.html + "):\n" + html + "\n\n";
             }
-        } else {
-            text += PrintedResults(results);
         }
+        standIn.Stop();
         const std::string badQso = BadQsoReportName(run.period);
         if (FileExists(badQso)) text += "Bad-QSO report: " + JoinPath(folder, badQso) + "\n";
         if (exporting) {
@@ -366,6 +376,7 @@ int RunCommand(const Options& o) {
     s.modulePath = AbsolutePath(module);
     Options& a = s.options;
     a.cty = Absolute(o.cty);
+    a.ctyShown = o.cty;
     a.html = Absolute(o.html);
     a.results = Absolute(o.results);
     a.json = Absolute(o.json);
@@ -405,9 +416,8 @@ int RunCommand(const Options& o) {
         }
         return status;
     }
-    if (!o.html.empty() || !o.results.empty() || !o.json.empty() || !o.csv.empty() || o.qsos ||
-        o.mults || o.hours) {
-        return Fail("--html, --results, --json, --csv, --qsos, --mults and --hours take one log");
+    if (!o.html.empty() || !o.results.empty() || o.qsos || o.mults || o.hours) {
+        return Fail("--html, --results, --qsos, --mults and --hours take one log");
     }
     // One row per log; the full reports are those of "cq160 score LOG".
     std::vector<std::string> paths;  // before the first log moves into its folder
@@ -422,24 +432,14 @@ int RunCommand(const Options& o) {
         rows.push_back(row);
     }
     std::string text = "cq160 " + std::string(kCq160Version) + ": " + std::to_string(rows.size()) +
-                       " logs\n";
-    char line[512];
-    std::snprintf(line, sizeof line, "%-24s %-12s %-4s %6s %10s %10s %10s %8s %6s\n", "log",
-                  "call", "mode", "QSOs", "claimed", "module", "difference", "warnings",
-                  "status");
-    text += line;
-    for (const LogRow& r : rows) {
-        if (r.call.empty() || r.call == "-") {
-            text += r.log + ": " + r.module + " (status " + std::to_string(r.status) + ")\n";
-            continue;
-        }
-        std::snprintf(line, sizeof line, "%-24s %-12s %-4s %6s %10s %10s %10s %8s %6d\n",
-                      BaseName(r.log).c_str(), r.call.c_str(), r.mode.c_str(), r.qsos.c_str(),
-                      r.claimed.c_str(), r.module.c_str(), r.difference.c_str(),
-                      r.warnings.c_str(), r.status);
-        text += line;
-    }
-    text += "Exit status: " + std::to_string(worst) + " (the worst of the logs)\n";
+                       " logs\n" + LogTableText(rows);
+    int written = 0;
+    if (!a.csv.empty()) WriteAsked(a.csv, o.csv, LogTableCsv(rows), &written);
+    if (!a.json.empty()) WriteAsked(a.json, o.json, LogTableJson(rows, worst), &written);
+    text += "Exit status: " + std::to_string(std::max(worst, written)) +
+            (written > worst ? " (a file asked for could not be written)\n"
+                             : " (the worst of the logs)\n");
+    worst = std::max(worst, written);
     std::fwrite(text.data(), 1, text.size(), stdout);
     return worst;
 }

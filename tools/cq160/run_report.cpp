@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "tools/cq160/log_text.h"
+#include "tools/cq160/operating_time.h"
 #include "tools/cq160/results_text.h"
 #include "tools/cq160/score_check.h"
 
@@ -21,6 +22,35 @@ std::string ProblemCounts(const std::map<std::string, int>& counts) {
     for (const auto& [problem, n] : counts)
         text += (text.empty() ? "" : ", ") + problem + ": " + std::to_string(n);
     return text;
+}
+
+// The results' "Dupe" and "Bad QSO" figures in the words of the summary:
+// the module counts the QSOs it marked as dupes, and the lines of its
+// bad-QSO report that are not dupe lines (one per other problem).
+std::string BadQsoExplained(const ReplayOutcome& outcome) {
+    std::size_t dupes = 0, bad = 0;
+    std::map<std::string, int> problems;
+    for (const QsoOutcome& q : outcome.qsos) {
+        bool dupe = false;
+        for (const std::string& p : q.problems) {
+            if (p == "dupe") {
+                dupe = true;
+            } else {
+                ++bad;
+                ++problems[p];
+            }
+        }
+        dupes += dupe;
+    }
+    std::string text = "(Each QSO that does not score has a line in the bad-QSO report. In the "
+                       "results, \"Dupe " + std::to_string(dupes) + "\" counts the dupes";
+    if (bad) {
+        text += ", and \"Bad QSO " + std::to_string(bad) + "\" counts these problems: " +
+                ProblemCounts(problems);
+    } else {
+        text += "; \"Bad QSO 0\": no other problem";
+    }
+    return text + ".)\n";
 }
 
 }  // namespace
@@ -42,6 +72,10 @@ std::string RunHeader(const std::string& logName, const ContestRun& run,
     text += "\nStation: " + run.own.call + ", " + DescribeLocation(run.own.where) + "\n";
     text += std::string("Weekend: ") + (run.cwWeekend ? "CW" : "SSB") + ", " +
             FormatUtc(run.period.start) + " to " + FormatUtc(run.period.end) + " UTC\n";
+    text += OperatingTimeLine(run.operating);
+    text += "Country file: " + run.ctyPath +
+            (run.ctyDate.empty() ? std::string(" (date unknown)") : " (" + run.ctyDate + ")") +
+            "\n";
     std::size_t scoring = 0;
     std::map<std::string, int> kept, refused;
     for (const QsoOutcome& q : outcome.qsos) {
@@ -58,8 +92,7 @@ std::string RunHeader(const std::string& logName, const ContestRun& run,
             " kept but not scoring" + (kept.empty() ? "" : " (" + ProblemCounts(kept) + ")") +
             "; " + std::to_string(refusedCount) + " refused, not kept" +
             (refused.empty() ? "" : " (" + ProblemCounts(refused) + ")") + "\n";
-    text += "(Each QSO that does not score has a line in the bad-QSO report; the results "
-            "count the dupes as \"Dupe\" and all others as \"Bad QSO\".)\n";
+    text += BadQsoExplained(outcome);
     return text;
 }
 

@@ -1,5 +1,6 @@
 #include "tools/cq160/score_details.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <map>
@@ -8,6 +9,7 @@
 
 #include "tools/cq160/contest_period.h"
 #include "tools/cq160/log_text.h"
+#include "tools/cq160/operating_time.h"
 #include "tools/cq160/score_check.h"
 
 namespace {
@@ -47,7 +49,38 @@ Multipliers Collect(const ContestRun& run, const ReplayOutcome& outcome) {
     return m;
 }
 
-std::string Json(const std::string& text) {
+// For each QSO the module marked as a dupe, the line of the first earlier
+// QSO it kept with the same call, band and mode, the one it repeats; 0 for
+// the others.
+std::vector<int> RepeatedLines(const ContestRun& run, const ReplayOutcome& outcome) {
+    std::vector<int> lines(outcome.qsos.size(), 0);
+    std::map<std::string, int> first;  // call, band and mode -> line
+    for (std::size_t i = 0; i < outcome.qsos.size(); ++i) {
+        const QsoOutcome& o = outcome.qsos[i];
+        if (!o.stored) continue;
+        const LogQso& q = run.log.qsos[i];
+        const auto [it, isFirst] = first.insert({q.call + " " + q.band + " " + q.mode, q.line});
+        const bool dupe =
+            std::find(o.problems.begin(), o.problems.end(), "dupe") != o.problems.end();
+        if (!isFirst && dupe) lines[i] = it->second;
+    }
+    return lines;
+}
+
+// "counts" or the problems, a dupe with the line it repeats.
+std::string StatusOf(const QsoOutcome& q, int repeated) {
+    std::string status = q.Status();
+    const std::size_t at = status.find("dupe");
+    if (repeated && at != std::string::npos)
+        status.insert(at + 4, " of line " + std::to_string(repeated));
+    return status;
+}
+
+std::string OrNull(const std::string& number) { return number.empty() ? "null" : number; }
+
+}  // namespace
+
+std::string JsonText(const std::string& text) {
     std::string out = "\"";
     for (unsigned char c : text) {
         if (c == '"' || c == '\\') {
@@ -64,26 +97,23 @@ std::string Json(const std::string& text) {
     return out + "\"";
 }
 
-std::string Csv(const std::string& text) {
+std::string CsvField(const std::string& text) {
     if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
     std::string out = "\"";
     for (char c : text) out += c == '"' ? std::string("\"\"") : std::string(1, c);
     return out + "\"";
 }
 
-std::string OrNull(const std::string& number) { return number.empty() ? "null" : number; }
-
-}  // namespace
-
 std::string QsoTable(const ContestRun& run, const ReplayOutcome& outcome) {
     std::string text = "QSOs:\n  line  time (UTC)       call          exch   points  new mult  status\n";
+    const std::vector<int> repeated = RepeatedLines(run, outcome);
     for (std::size_t i = 0; i < outcome.qsos.size(); ++i) {
         const LogQso& q = run.log.qsos[i];
         char row[256];
         std::snprintf(row, sizeof row, "  %4d  %s  %-12s  %-5s  %6lld  %-8s  %s\n", q.line,
                       LogTimeText(q.time).c_str(), q.call.c_str(), q.exchRcvd.c_str(),
                       outcome.qsos[i].points, NewMultiplier(run, outcome, i).c_str(),
-                      outcome.qsos[i].Status().c_str());
+                      StatusOf(outcome.qsos[i], repeated[i]).c_str());
         text += row;
     }
     return text;
@@ -140,49 +170,51 @@ std::string HourTable(const ContestRun& run, const ReplayOutcome& outcome) {
 std::string ResultJson(const ContestRun& run, const ReplayOutcome& outcome,
                        const ResultSummary& summary) {
     const Multipliers m = Collect(run, outcome);
+    const std::vector<int> repeated = RepeatedLines(run, outcome);
     long long points = 0;
     std::size_t scoring = 0;
     for (const QsoOutcome& q : outcome.qsos) {
         points += q.points;
         scoring += q.Counts();
     }
-    std::string j = "{\n  \"call\": " + Json(run.own.call) + ",\n  \"weekend\": " +
-                    Json(run.cwWeekend ? "CW" : "SSB") + ",\n  \"period\": {\"start\": " +
-                    Json(FormatUtc(run.period.start)) + ", \"end\": " +
-                    Json(FormatUtc(run.period.end)) + "},\n";
+    std::string j = "{\n  \"call\": " + JsonText(run.own.call) + ",\n  \"weekend\": " +
+                    JsonText(run.cwWeekend ? "CW" : "SSB") + ",\n  \"period\": {\"start\": " +
+                    JsonText(FormatUtc(run.period.start)) + ", \"end\": " +
+                    JsonText(FormatUtc(run.period.end)) + "},\n";
     j += "  \"summary\": {\"qsos\": " + std::to_string(run.log.qsos.size()) +
          ", \"scoring\": " + std::to_string(scoring) + ", \"points\": " +
          std::to_string(points) + ", \"claimed\": " + OrNull(summary.claimed) +
-         ", \"score\": " + OrNull(summary.score) + "},\n";
+         ", \"score\": " + OrNull(summary.score) +
+         ", \"operatingMinutes\": " + std::to_string(run.operating.minutes) + "},\n";
     j += "  \"warnings\": [";
     for (std::size_t i = 0; i < run.warnings.size(); ++i)
         j += std::string(i ? ", " : "") + "{\"line\": " + std::to_string(run.warnings[i].line) +
-             ", \"text\": " + Json(run.warnings[i].text) + "}";
+             ", \"text\": " + JsonText(run.warnings[i].text) + "}";
     j += "],\n  \"qsos\": [\n";
     for (std::size_t i = 0; i < outcome.qsos.size(); ++i) {
         const LogQso& q = run.log.qsos[i];
         j += "    {\"line\": " + std::to_string(q.line) + ", \"time\": " +
-             Json(LogTimeText(q.time)) + ", \"call\": " + Json(q.call) + ", \"exchange\": " +
-             Json(q.exchRcvd) + ", \"points\": " + std::to_string(outcome.qsos[i].points) +
-             ", \"newMultiplier\": " + Json(NewMultiplier(run, outcome, i)) +
-             ", \"status\": " + Json(outcome.qsos[i].Status()) + "}" +
+             JsonText(LogTimeText(q.time)) + ", \"call\": " + JsonText(q.call) + ", \"exchange\": " +
+             JsonText(q.exchRcvd) + ", \"points\": " + std::to_string(outcome.qsos[i].points) +
+             ", \"newMultiplier\": " + JsonText(NewMultiplier(run, outcome, i)) +
+             ", \"status\": " + JsonText(StatusOf(outcome.qsos[i], repeated[i])) + "}" +
              (i + 1 < outcome.qsos.size() ? ",\n" : "\n");
     }
     j += "  ],\n  \"multipliers\": {\"countries\": [";
     bool first = true;
     for (const auto& [continent, list] : m.countries) {
         for (const auto& [prefix, name] : list) {
-            j += std::string(first ? "" : ", ") + "{\"prefix\": " + Json(prefix) +
-                 ", \"name\": " + Json(name) + ", \"continent\": " + Json(continent) + "}";
+            j += std::string(first ? "" : ", ") + "{\"prefix\": " + JsonText(prefix) +
+                 ", \"name\": " + JsonText(name) + ", \"continent\": " + JsonText(continent) + "}";
             first = false;
         }
     }
     j += "],\n    \"statesProvinces\": [";
     for (std::size_t i = 0; i < m.statesProvinces.size(); ++i)
-        j += std::string(i ? ", " : "") + Json(m.statesProvinces[i]);
+        j += std::string(i ? ", " : "") + JsonText(m.statesProvinces[i]);
     j += "],\n    \"missingStatesProvinces\": [";
     for (std::size_t i = 0; i < m.missing.size(); ++i)
-        j += std::string(i ? ", " : "") + Json(m.missing[i]);
+        j += std::string(i ? ", " : "") + JsonText(m.missing[i]);
     return j + "]}\n}\n";
 }
 
@@ -191,21 +223,27 @@ std::string ResultCsv(const ContestRun& run, const ReplayOutcome& outcome,
     const Multipliers m = Collect(run, outcome);
     long long points = 0;
     for (const QsoOutcome& q : outcome.qsos) points += q.points;
+    const std::vector<int> repeated = RepeatedLines(run, outcome);
     std::string c = "record,line,time,call,exchange,points,multiplier,status\r\n";
-    c += "summary,,," + Csv(run.own.call) + "," + (run.cwWeekend ? "CW" : "SSB") + "," +
+    c += "summary,,," + CsvField(run.own.call) + "," + (run.cwWeekend ? "CW" : "SSB") + "," +
          std::to_string(points) + "," + summary.score + ",claimed " +
          (summary.claimed.empty() ? "none" : summary.claimed) + "\r\n";
+    std::string operating = OperatingTimeLine(run.operating);
+    operating = operating.substr(operating.find(':') + 2);
+    operating.pop_back();  // its line end
+    c += "operating-time,,,,," + std::to_string(run.operating.minutes) + ",," +
+         CsvField(operating) + "\r\n";
     for (const LogWarning& w : run.warnings)
-        c += "warning," + std::to_string(w.line) + ",,,,,," + Csv(w.text) + "\r\n";
+        c += "warning," + std::to_string(w.line) + ",,,,,," + CsvField(w.text) + "\r\n";
     for (std::size_t i = 0; i < outcome.qsos.size(); ++i) {
         const LogQso& q = run.log.qsos[i];
-        c += "qso," + std::to_string(q.line) + "," + LogTimeText(q.time) + "," + Csv(q.call) + "," +
-             Csv(q.exchRcvd) + "," + std::to_string(outcome.qsos[i].points) + "," +
-             Csv(NewMultiplier(run, outcome, i)) + "," + Csv(outcome.qsos[i].Status()) + "\r\n";
+        c += "qso," + std::to_string(q.line) + "," + LogTimeText(q.time) + "," + CsvField(q.call) + "," +
+             CsvField(q.exchRcvd) + "," + std::to_string(outcome.qsos[i].points) + "," +
+             CsvField(NewMultiplier(run, outcome, i)) + "," + CsvField(StatusOf(outcome.qsos[i], repeated[i])) + "\r\n";
     }
     for (const auto& [continent, list] : m.countries)
         for (const auto& [prefix, name] : list)
-            c += "country,,,,," + Csv(continent) + "," + Csv(prefix) + "," + Csv(name) + "\r\n";
+            c += "country,,,,," + CsvField(continent) + "," + CsvField(prefix) + "," + CsvField(name) + "\r\n";
     for (const std::string& s : m.statesProvinces) c += "state-province,,,,,," + s + ",worked\r\n";
     for (const std::string& s : m.missing) c += "state-province,,,,,," + s + ",missing\r\n";
     return c;

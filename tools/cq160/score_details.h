@@ -22,6 +22,11 @@ std::string MultiplierLists(const ContestRun& run, const ReplayOutcome& outcome)
 // before or after it, when the log has such QSOs).
 std::string HourTable(const ContestRun& run, const ReplayOutcome& outcome);
 
+// A text as a JSON string, quotes included; a CSV field, quoted where it
+// has to be (RFC 4180).
+std::string JsonText(const std::string& text);
+std::string CsvField(const std::string& text);
+
 struct ResultSummary {
     std::string claimed;  // as a number, or empty
     std::string score;    // the module's, or empty

@@ -2,7 +2,7 @@
 # cq160's exit statuses and what it says with them:
 #   exit-status-test.sh WORKDIR CTY RUNNER... CQ160
 # 0 done, 1 done but some QSO lines could not be read or there are
-# warnings, 2 nothing done. QSO dates are judged as on 2027-03-01 unless a
+# warnings, 2 nothing done, 3 done but an output file could not be written. QSO dates are judged as on 2027-03-01 unless a
 # test gives --today itself.
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/script_lib.sh" "$@"
@@ -34,21 +34,21 @@ expect 0 "Score: claimed none, module 10, cq160's own count 10" score good.log -
     --out o --html page.html
 # An output file that cannot be written: the run is done, its results stay
 # on standard output and the status says something needs a look.
-expect 1 "cannot write /no/such/folder/page.html" score good.log --cty "$cty" --out o \
+expect 3 "cannot write /no/such/folder/page.html" score good.log --cty "$cty" --out o \
     --html /no/such/folder/page.html
 grep -q "HTML results (not written to /no/such/folder/page.html):" out.txt ||
     { echo "the HTML page was lost" >&2; fail=1; }
-expect 1 "cannot write /no/such/folder/results.txt" score good.log --cty "$cty" --out o \
+expect 3 "cannot write /no/such/folder/results.txt" score good.log --cty "$cty" --out o \
     --results /no/such/folder/results.txt
 grep -q "^Score: 10\*(0+1) = 10" out.txt || { echo "the results were lost" >&2; fail=1; }
 
 # check: the received exchange, and --mode for the typed call only.
-expect 0 "Multiplier: MA is already worked" check good.log K1NEW --exch ma --cty "$cty" --out o
-expect 0 "Multiplier: CT is a new state or province" check good.log K1NEW --exch CT \
+expect 0 "Contest: MA is a state of this contest, already worked" check good.log K1NEW --exch ma --cty "$cty" --out o
+expect 0 "Contest: CT is a state of this contest, a new multiplier" check good.log K1NEW --exch CT \
     --cty "$cty" --out o
-expect 0 "Multiplier: none, AK is not a state or province" check good.log K1NEW --exch AK \
+expect 0 "Contest: AK is no state or province of this contest" check good.log K1NEW --exch AK \
     --cty "$cty" --out o
-expect 0 "Exchange 15: the module's check says valid" check good.log OK1AB --exch 15 \
+expect 0 "Exchange 15: the host's exchange field would take it as typed" check good.log OK1AB --exch 15 \
     --cty "$cty" --out o
 expect 0 "give --exch" check good.log K1NEW --cty "$cty" --out o
 expect 0 "Verdict: refused" check good.log K1NEW --mode SSB --cty "$cty" --out o

@@ -116,7 +116,7 @@ expect 2 "--category-power takes HIGH, LOW or QRP (the Cabrillo 3.0 list), not M
     export w3.adi --cty "$cty" --out o --category-power MEDIUM
 expect 2 "--location takes DX, AL, AZ" export w3.adi --cty "$cty" --out o --location HI
 expect 2 "--grid takes a Maidenhead locator" export w3.adi --cty "$cty" --out o --grid FN2
-expect 2 "are options of export" score w3.adi --cty "$cty" --out o --category-power LOW
+expect 2 "--category-power is not an option of score (it is one of export)" score w3.adi --cty "$cty" --out o --category-power LOW
 
 # A Cabrillo 2.0 log of a Canadian station: its CATEGORY line stands for
 # three fields, the province it sends for LOCATION, its two ADDRESS lines

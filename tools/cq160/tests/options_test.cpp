@@ -75,6 +75,21 @@ TEST(Options, AnUnknownOptionIsCalledUnknown) {
     }
 }
 
+TEST(Options, FrequencyInHzKhzOrMhzByWhereItLiesInABand) {
+    const struct {
+        const char* text;
+        unsigned hz;
+    } cases[] = {{"1830000", 1830000u}, {"1830", 1830000u},   {"1.83", 1830000u},
+                 {"1830.5", 1830500u},  {"3.525", 3525000u},  {"7", 7000000u},
+                 {"144.2", 144200000u}, {"136", 136000u},     {"472.5", 472500u}};
+    for (const auto& c : cases) {
+        Options o;
+        std::string error;
+        EXPECT_TRUE(Parse({"check", "log", "K1A", "--freq", c.text}, &o, &error)) << c.text;
+        EXPECT_EQ(o.freqHz, c.hz) << c.text;
+    }
+}
+
 TEST(Options, Refusals) {
     const std::vector<std::vector<const char*>> bad = {
         {},
@@ -84,7 +99,12 @@ TEST(Options, Refusals) {
         {"rescore", "log"},
         {"score", "log", "--out"},
         {"score", "log", "--mode", "RTTY"},
-        {"check", "log", "K1A", "--freq", "1.8"},
+        {"check", "log", "K1A", "--freq", "5"},        // no band in Hz, kHz or MHz
+        {"check", "log", "K1A", "--freq", "1,83"},
+        {"check", "log", "K1A", "--qsos"},             // options of another command
+        {"export", "log", "--json", "x.json"},
+        {"score", "log", "--exch", "5"},
+        {"score", "log", "--category-power", "LOW"},
         {"check", "log", "K1A", "--zone", "41"},
         {"score", "log", "--colour", "red"},
         {"score", "log", "--today", "2027-02-30"},
