@@ -101,8 +101,7 @@ expect 0 "3 done, but an output file asked for could not" --help
 # A log saved as UTF-16, and one that is no text at all.
 printf "$head$qso"'END-OF-LOG:\r\n' | iconv -f ASCII -t UTF-16 >utf16.log
 expect 2 "utf16.log is UTF-16 text" score utf16.log --cty "$cty" --out o
-head -c 3000 /dev/urandom | tr -d '\n' | tr '\000' '\001' >binary.log
-printf '\000\000' >>binary.log
+printf 'PK\003\004\024\000\000\000\010\000' >binary.log  # the start of a zip file
 expect 2 "binary.log is not a text file" score binary.log --cty "$cty" --out o
 # Warnings in line order, whatever found them.
 printf "$head"'QSO: 1822 PH 2027-01-29 2205 DL1ABC 59 14 K1AB 59 MA\r\nQSO: 1822 CW 2027-01-29 2206 DL2XYZ 599 14 K1CD 599 CT\r\nEND-OF-LOG:\r\n' >order.log
