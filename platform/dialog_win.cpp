@@ -8,13 +8,16 @@ HINSTANCE ThisModule() {
     return module;
 }
 
+// Unicode windows: a text set through the W functions keeps every
+// character whatever the system's code page; the A functions still work on
+// them, converting through that code page as before.
 INT_PTR Dialog::RunModal(int templateId, HWND owner) {
-    return DialogBoxParamA(ThisModule(), MAKEINTRESOURCEA(templateId), owner, Proc,
+    return DialogBoxParamW(ThisModule(), MAKEINTRESOURCEW(templateId), owner, Proc,
                            reinterpret_cast<LPARAM>(this));
 }
 
 bool Dialog::CreateModeless(int templateId, HWND parent) {
-    return CreateDialogParamA(ThisModule(), MAKEINTRESOURCEA(templateId), parent, Proc,
+    return CreateDialogParamW(ThisModule(), MAKEINTRESOURCEW(templateId), parent, Proc,
                               reinterpret_cast<LPARAM>(this)) != nullptr;
 }
 
@@ -22,17 +25,17 @@ INT_PTR CALLBACK Dialog::Proc(HWND window, UINT message, WPARAM wParam, LPARAM l
     Dialog* self;
     if (message == WM_INITDIALOG) {
         self = reinterpret_cast<Dialog*>(lParam);
-        SetWindowLongPtrA(window, DWLP_USER, lParam);
+        SetWindowLongPtrW(window, DWLP_USER, lParam);
         self->hwnd_ = window;
     } else {
-        self = reinterpret_cast<Dialog*>(GetWindowLongPtrA(window, DWLP_USER));
+        self = reinterpret_cast<Dialog*>(GetWindowLongPtrW(window, DWLP_USER));
     }
     // Messages before WM_INITDIALOG (WM_SETFONT) have no object yet.
     if (!self) return FALSE;
     INT_PTR result = FALSE;
     const bool handled = self->OnMessage(message, wParam, lParam, &result);
     if (message == WM_NCDESTROY) {
-        SetWindowLongPtrA(window, DWLP_USER, 0);
+        SetWindowLongPtrW(window, DWLP_USER, 0);
         self->hwnd_ = nullptr;
     }
     return handled ? result : FALSE;

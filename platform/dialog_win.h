@@ -1,6 +1,7 @@
 // The module's dialogs on plain Win32: one dialog procedure for every module
 // window finds the C++ object (from the WM_INITDIALOG parameter, then from
-// DWLP_USER) and forwards the message to its OnMessage. Windows only.
+// DWLP_USER) and forwards the message to its OnMessage. The dialogs are
+// Unicode windows. Windows only.
 #ifndef STATS_PLATFORM_DIALOG_WIN_H_
 #define STATS_PLATFORM_DIALOG_WIN_H_
 

@@ -5,15 +5,21 @@
 
 #include <algorithm>
 #include <atomic>
+#include <map>
 #include <memory>
 #include <mutex>
+#include <set>
+#include <sstream>
 
 #include <gtest/gtest.h>
 
 #include "platform/settings.h"
+#include "resources/entity_pages.h"
 #include "resources/resource.h"
 #include "scoring/log_ops.h"
 #include "test_util.h"
+#include "tools/cq160/call_resolver.h"
+#include "tools/cq160/country_file.h"
 #include "windows/entity_pages.h"
 #include "windows/main_window.h"
 #include "windows/placement.h"
@@ -163,10 +169,11 @@ TEST_F(MainWindowTest, ViewToggleOpensThenClosesAndPostsOnlyOnOpen) {
     EXPECT_EQ(main.viewMultiplier, 1);
     EXPECT_EQ(armed_, 1);
     EXPECT_EQ(layer_.posts, postsBefore + 1);
-    // The child loads its own keys: defaults (10, 400), not topmost.
+    // The child loads its own keys: its default right of the contest
+    // window, not topmost.
     EXPECT_FALSE(Child(WindowKind::kMultiplier)->topmost);
     EXPECT_TRUE(Child(WindowKind::kMultiplier)->closeDisabled);
-    EXPECT_TRUE(Count("multiplier move 10,400"));
+    EXPECT_TRUE(Count("multiplier move 420,400"));
 
     main.OnToggleView(WindowKind::kMultiplier);
     EXPECT_EQ(state_.multiplierWindow, nullptr);
@@ -175,10 +182,11 @@ TEST_F(MainWindowTest, ViewToggleOpensThenClosesAndPostsOnlyOnOpen) {
     EXPECT_EQ(writes_, (Events{"setup_view_multiplier=1", "setup_view_multiplier=0"}));
     EXPECT_EQ(Count("close multiplier"), 1);
 
-    // The State/Province window keeps its close box and defaults to y 600.
+    // The State/Province window keeps its close box and opens below the
+    // contest window.
     main.OnToggleView(WindowKind::kStatProv);
     EXPECT_FALSE(Child(WindowKind::kStatProv)->closeDisabled);
-    EXPECT_TRUE(Count("statprov move 10,600"));
+    EXPECT_TRUE(Count("statprov move 10,530"));
 }
 
 TEST_F(MainWindowTest, WindowOnTopReopensTheThreeWindowsButNotTheZoneWindow) {
@@ -339,8 +347,8 @@ TEST_F(CallInfoTest, WorkedEntitiesAndStatesAreChecked) {
     SetupCqWw& main = Start();
     main.OnCallInfo();
     const std::vector<EntityPage>& pages = ContinentPages();
-    EXPECT_EQ(Checked(Ext(), 0, pages[0]), (Events{"UA2"}));  // HB0 has no key
-    EXPECT_EQ(Checked(Ext(), 1, pages[1]), (Events{"3Y/b"}));  // nor 5U or 3W of Africa
+    EXPECT_EQ(Checked(Ext(), 0, pages[0]), (Events{"HB0", "UA2"}));
+    EXPECT_EQ(Checked(Ext(), 1, pages[1]), (Events{"3Y/b", "5U"}));  // not the hidden 3W
     EXPECT_EQ(Checked(Ext(), 2, pages[2]), (Events{"3W", "A9"}));
     EXPECT_EQ(Checked(Ext(), 3, pages[3]), (Events{"KP5"}));
     EXPECT_EQ(Ext()->pages[3][28], 1);  // KP5 follows KP4 in the flags
@@ -362,24 +370,161 @@ TEST_F(CallInfoTest, WorkedEntitiesAndStatesAreChecked) {
     EXPECT_EQ(StatProv()->caption, "State/Province worked on 80m");
 }
 
-TEST(EntityPagesTest, TablesHoldEveryBoxOnceWithADenseFlagOrder) {
-    std::vector<const EntityPage*> all;
-    for (const EntityPage& page : ContinentPages()) all.push_back(&page);
-    all.push_back(&StatProvPage());
-    const std::vector<std::size_t> sizes{70, 73, 56, 50, 31, 54, 63};
-    for (std::size_t p = 0; p < all.size(); ++p) {
-        const EntityPage& page = *all[p];
-        ASSERT_EQ(page.boxes.size(), sizes[p]) << p;
-        std::vector<int> flags, ids;
+// The boxes of every page that a worked list holding name checks, as
+// "EU:IT" (tab's continent and label).
+std::vector<std::string> BoxesCheckedBy(const std::string& name) {
+    std::vector<std::string> found;
+    for (const EntityPage& page : ContinentPages()) {
+        const std::vector<int> flags = PageFlags(page, StringArray{name});
         for (const EntityBox& box : page.boxes) {
+            if (flags[static_cast<std::size_t>(box.flagIndex)]) {
+                found.push_back(std::string(page.tabText).substr(3, 2) + ":" + box.label);
+            }
+        }
+    }
+    return found;
+}
+
+class CountryFileBoxesTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        std::string error;
+        cty_ = new CountryFile;
+        ASSERT_TRUE(cty_->Load(STATS_COUNTRY_FILE, &error)) << error;
+    }
+    static void TearDownTestSuite() {
+        delete cty_;
+        cty_ = nullptr;
+    }
+    static CountryFile* cty_;
+};
+CountryFile* CountryFileBoxesTest::cty_ = nullptr;
+
+TEST_F(CountryFileBoxesTest, EveryEntityChecksOneBoxOnItsContinentsPage) {
+    ASSERT_GT(cty_->entities().size(), 300u);
+    for (const CtyEntity& entity : cty_->entities()) {
+        const std::vector<std::string> boxes = BoxesCheckedBy(entity.primaryPrefix);
+        ASSERT_EQ(boxes.size(), 1u) << entity.primaryPrefix << " " << entity.name;
+        EXPECT_EQ(boxes[0].substr(0, 2), entity.continent) << boxes[0] << " " << entity.name;
+    }
+}
+
+// What the module stores a QSO under for stations of the entities it
+// counts on their own is the host's detailed prefix: it checks the same box
+// as the entity's prefix in the country file.
+TEST_F(CountryFileBoxesTest, DetailedPrefixesTheModuleStoresCheckTheEntitysBox) {
+    const struct {
+        const char* call;
+        const char* box;
+    } cases[] = {
+        {"IT9ABC", "EU:IT"},  {"IH9ABC", "AF:IG9"}, {"4U1ITU", "EU:4U1I"}, {"TA1ABC", "EU:TA1"},
+        {"Z61AB", "EU:Z6"},   {"4U1VIC", "EU:4U1V"}, {"DL1ABC", "EU:DL"},  {"SV2ASP/A", "EU:SV/a"},
+        {"CT3AB", "AF:CT3"},  {"9G1AA", "AF:9G"},   {"HB0AA", "EU:HB0"},  {"3D2AB/R", "OC:3D2/r"},
+    };
+    for (const auto& c : cases) {
+        const CallLocation where = ResolveCall(*cty_, c.call);
+        ASSERT_TRUE(where.found) << c.call;
+        EXPECT_EQ(BoxesCheckedBy(ModuleCountry(where)), (std::vector<std::string>{c.box})) << c.call;
+    }
+    for (const char* detailed : {"IT9", "IG9", "TA1", "Z6", "4U1", "GM/s", "JW/b", "4U1V"}) {
+        EXPECT_EQ(BoxesCheckedBy(detailed).size(), 1u) << detailed;
+    }
+}
+
+// The names hosts send, as the first pages were keyed.
+TEST(EntityPagesTest, EveryHostKeyChecksExactlyOneBox) {
+    const char* const keys =
+        "1A0 3A 4O 4U1I 4U1V 9A 9H C3 CT CU DL E7 EA EA6 EI ER ES EU F G GD GI GJ GM GU GW HA "
+        "HB HV I IS IT JW JX LA LX LY LZ OE OH OH0 OJ0 OK OM ON OY OZ PA R1FJ S5 SM SP SV SV5 "
+        "SV9 T7 TA1 TF TK UA UA2 UA2/f UR YL YO YU Z6 Z3 ZA ZB "
+        "3B6 3B8 3B9 3C0 3DA 3V 3X 3Y 5A 5H 5N 5R 5T 5V 5X 5Z 6W 7P 7Q 7X 9J 9L 9Q 9U 9X A2 C5 "
+        "C9 CN D2 D4 D6 E3 E4 EA8 EA9 EL ET FH FR FT/j FT/t FT/w FT/x FT/z J2 J5 S0 S7 S9 ST SU "
+        "T5 TJ TL TN TR TT TU TY TZ VK0H XT Z2 Z8 ZD7 ZD8 ZD9 ZS ZS8 "
+        "1S 3W 4J 4L 4S 4X 5B 7O 8Q 9K 9M2 9V A4 A5 A6 A7 A9 BS7 BV BV9P BY EK EP EX EY EZ HL "
+        "HS HZ JA JD/o JT JY OD P5 S2 TA UA9 UK UN VR VU VU4 VU7 XU XW XX9 XZ YI YK ZC4 YA "
+        "4U1U 6Y 8P C6 CM CY0 CY9 FG FJ FM FO/c FP FS HH HI HK0/a HP HR J3 J6 J7 J8 K KG4 KL "
+        "KP1 KP2 KP4 OX PJ5 PJ7 TG TI TI9 V2 V3 V4 VE VP2E VP2M VP2V VP5 VP9 XE XF4 YN YS YV0 "
+        "ZF KP5 "
+        "8R 9Y CE CE0X CE0Y CE0Z CP CX FY HC HC8 HK HK0 LU OA P4 PJ2 PJ4 PY PY0F PY0P PY0T PZ "
+        "VP8 YV ZP VP8/g VP8/h VP8/o VP8/s 3Y/p "
+        "3D2 4W 5W 9M6 A3 C2 DU E5 E6 FK FO FO0 KH0 KH1 KH2 KH3 KH4 KH5 KH5K KH6 KH7K KH8 KH8/s "
+        "KH9 P2 T2 T30 T31 T32 T33 T8 V6 V7 V8 VK VK0 VK9C VK9L VK9M VK9N VK9W VK9X VP6 YB YJ "
+        "ZK3 ZL ZL7 ZL8 ZL9 "
+        "HB0 3C 5U 9N AP FW H4 H40 JD/m";
+    std::istringstream words(keys);
+    std::string key;
+    int count = 0;
+    for (; words >> key; ++count) EXPECT_EQ(BoxesCheckedBy(key).size(), 1u) << key;
+    EXPECT_EQ(count, 332);
+    EXPECT_EQ(BoxesCheckedBy("A9"), (std::vector<std::string>{"AS:A9"}));
+    EXPECT_EQ(BoxesCheckedBy("UA2/f"), (std::vector<std::string>{"EU:UA2"}));
+    EXPECT_EQ(BoxesCheckedBy("3Y"), (std::vector<std::string>{"AF:3Y/b"}));
+    EXPECT_EQ(BoxesCheckedBy("SU"), (std::vector<std::string>{"AF:SU"}));
+    EXPECT_EQ(BoxesCheckedBy("E4"), (std::vector<std::string>{"AS:E4"}));
+    const std::vector<int> states = PageFlags(StatProvPage(), StringArray{"NWT"});
+    EXPECT_EQ(std::count(states.begin(), states.end(), 1), 1);
+}
+
+std::string Trimmed(const char* label) {
+    std::string text = label;
+    text.erase(0, text.find_first_not_of(' '));
+    text.erase(text.find_last_not_of(' ') + 1);
+    return text;
+}
+
+// Within one window: the extended window's six pages, the State/Province
+// window (whose "PA" is Pennsylvania, not the Netherlands).
+void ExpectOneNameOneKeyAndOneCellEach(const std::vector<const EntityPage*>& window) {
+    std::set<std::string> labels;
+    std::map<std::string, std::string> keyOwner;
+    for (const EntityPage* page : window) {
+        std::vector<int> flags, ids;
+        std::vector<const EntityBox*> shown;
+        for (const EntityBox& box : page->boxes) {
             flags.push_back(box.flagIndex);
             ids.push_back(box.controlId);
+            std::istringstream words(box.keys);
+            std::string key;
+            int keys = 0;
+            for (; words >> key; ++keys) {
+                const std::string owner = std::string(page->tabText) + box.label;
+                EXPECT_TRUE(keyOwner.emplace(key, owner).second)
+                    << key << " on " << owner << " and " << keyOwner[key];
+            }
+            if (box.hidden) {
+                EXPECT_EQ(keys, 0) << box.label << ": a hidden box checks nothing";
+                continue;
+            }
+            EXPECT_GT(keys, 0) << box.label;
+            EXPECT_TRUE(labels.insert(Trimmed(box.label)).second) << box.label;
+            shown.push_back(&box);
         }
         std::sort(flags.begin(), flags.end());
         std::sort(ids.begin(), ids.end());
-        for (std::size_t i = 0; i < flags.size(); ++i) EXPECT_EQ(flags[i], int(i)) << p;
-        EXPECT_EQ(std::adjacent_find(ids.begin(), ids.end()), ids.end()) << p;
+        for (std::size_t i = 0; i < flags.size(); ++i) EXPECT_EQ(flags[i], int(i)) << page->tabText;
+        EXPECT_EQ(std::adjacent_find(ids.begin(), ids.end()), ids.end()) << page->tabText;
+        // Shown boxes stand apart, inside the page.
+        for (std::size_t i = 0; i < shown.size(); ++i) {
+            const EntityBox& a = *shown[i];
+            if (page != &StatProvPage()) {
+                EXPECT_LE(a.x + a.width, ENTITY_PAGE_WIDTH) << a.label;
+                EXPECT_LE(a.y + a.height, ENTITY_PAGE_HEIGHT) << a.label;
+            }
+            for (std::size_t j = i + 1; j < shown.size(); ++j) {
+                const EntityBox& b = *shown[j];
+                const bool apart = a.x + a.width < b.x || b.x + b.width < a.x ||
+                                   a.y + a.height < b.y || b.y + b.height < a.y;
+                EXPECT_TRUE(apart) << a.label << " and " << b.label;
+            }
+        }
     }
+}
+
+TEST(EntityPagesTest, BoxesHaveOneNameOneKeyAndOneCellEach) {
+    std::vector<const EntityPage*> pages;
+    for (const EntityPage& page : ContinentPages()) pages.push_back(&page);
+    ExpectOneNameOneKeyAndOneCellEach(pages);
+    ExpectOneNameOneKeyAndOneCellEach({&StatProvPage()});
     EXPECT_EQ(std::string(ContinentPages()[0].tabText), "   EU ");
 }
 

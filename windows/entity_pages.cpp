@@ -9,7 +9,7 @@
 namespace {
 
 #define ENTITY_BOX(label, id, x, y, w, h, flag, keys, hidden) \
-    EntityBox{label, id, flag, keys, hidden != 0},
+    EntityBox{label, id, x, y, w, h, flag, keys, hidden != 0},
 
 EntityPage MakePage(const char* tab, int templateId, std::vector<EntityBox> boxes) {
     return EntityPage{tab, templateId, std::move(boxes)};

@@ -12,6 +12,7 @@
 struct EntityBox {
     const char* label;
     int controlId;
+    int x, y, width, height;  // dialog units
     int flagIndex;     // place in the page's flag list
     const char* keys;  // worked-list texts that check it, blank-separated; "" = none
     bool hidden;       // hidden and disabled in the template

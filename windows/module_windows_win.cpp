@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <array>
+#include <string>
 
 #include "resources/resource.h"
 #include "windows/entity_pages.h"
@@ -18,6 +19,19 @@ namespace {
 constexpr COLORREF kBackground = RGB(255, 250, 198);
 // The State/Province and CQ-zone windows draw text on a slightly other shade.
 constexpr COLORREF kStatProvTextBackground = RGB(255, 240, 198);
+
+// The module keeps its texts as Windows-1251 bytes (the host and the files
+// see them so); on its windows they go as Unicode, converted from that code
+// page whatever the system's own is, so the Russian texts read right on an
+// English Windows too.
+std::wstring FromWindows1251(const std::string& text) {
+    if (text.empty()) return std::wstring();
+    const int length = static_cast<int>(text.size());
+    const int needed = MultiByteToWideChar(1251, 0, text.data(), length, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(needed > 0 ? needed : 0), L'\0');
+    if (needed > 0) MultiByteToWideChar(1251, 0, text.data(), length, &wide[0], needed);
+    return wide;
+}
 
 bool IsCtlColor(UINT message) {
     return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC;
@@ -144,9 +158,11 @@ private:
                 break;
             }
             case DrawOp::kTransparent: SetBkMode(dc, TRANSPARENT); break;
-            case DrawOp::kText:
-                TextOutA(dc, op.x, op.y, op.text.c_str(), static_cast<int>(op.text.size()));
+            case DrawOp::kText: {
+                const std::wstring text = FromWindows1251(op.text);
+                TextOutW(dc, op.x, op.y, text.c_str(), static_cast<int>(text.size()));
                 break;
+            }
             }
         }
     }
@@ -208,10 +224,11 @@ private:
         }
         SelectPage(0);
         for (int i = 0; i < kContinentPages; ++i) {
-            TCITEMA item = {};
+            std::wstring text = FromWindows1251(ContinentPages()[i].tabText);
+            TCITEMW item = {};
             item.mask = TCIF_TEXT;
-            item.pszText = const_cast<char*>(ContinentPages()[i].tabText);
-            SendMessageA(Tabs(), TCM_INSERTITEMA, static_cast<WPARAM>(i),
+            item.pszText = &text[0];
+            SendMessageW(Tabs(), TCM_INSERTITEMW, static_cast<WPARAM>(i),
                          reinterpret_cast<LPARAM>(&item));
         }
     }
@@ -249,10 +266,12 @@ ModuleDialog::~ModuleDialog() {
     if (brush_) DeleteObject(brush_);
 }
 
-void ModuleDialog::SetCaption(const std::string& text) { SetWindowTextA(hwnd(), text.c_str()); }
+void ModuleDialog::SetCaption(const std::string& text) {
+    SetWindowTextW(hwnd(), FromWindows1251(text).c_str());
+}
 
 void ModuleDialog::SetItemText(int controlId, const std::string& text) {
-    SetDlgItemTextA(hwnd(), controlId, text.c_str());
+    SetDlgItemTextW(hwnd(), controlId, FromWindows1251(text).c_str());
 }
 
 void ModuleDialog::SetCheck(int controlId, bool checked) {
