@@ -43,11 +43,15 @@ ScreenRect WindowRectOf(HWND window) {
     return ScreenRect{r.left, r.top, r.right, r.bottom};
 }
 
+// Only the boxes whose state changes are set: every update transfers all
+// flags of some 400 boxes, and each box set is redrawn at once.
 void CheckBoxes(HWND page, const EntityPage& table, const std::vector<int>& flags) {
     for (const EntityBox& box : table.boxes) {
         const std::size_t flag = static_cast<std::size_t>(box.flagIndex);
-        const bool checked = flag < flags.size() && flags[flag] != 0;
-        CheckDlgButton(page, box.controlId, checked ? BST_CHECKED : BST_UNCHECKED);
+        const UINT wanted = flag < flags.size() && flags[flag] != 0 ? BST_CHECKED : BST_UNCHECKED;
+        if (IsDlgButtonChecked(page, box.controlId) != wanted) {
+            CheckDlgButton(page, box.controlId, wanted);
+        }
     }
 }
 
