@@ -173,7 +173,7 @@ TEST_F(MainWindowTest, ViewToggleOpensThenClosesAndPostsOnlyOnOpen) {
     // window, not topmost.
     EXPECT_FALSE(Child(WindowKind::kMultiplier)->topmost);
     EXPECT_TRUE(Child(WindowKind::kMultiplier)->closeDisabled);
-    EXPECT_TRUE(Count("multiplier move 420,400"));
+    EXPECT_TRUE(Count("multiplier move 440,400"));
 
     main.OnToggleView(WindowKind::kMultiplier);
     EXPECT_EQ(state_.multiplierWindow, nullptr);

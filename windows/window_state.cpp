@@ -26,10 +26,10 @@ const WindowKindInfo& KindInfo(WindowKind kind) {
     static const WindowKindInfo kInfo[] = {
         {WindowKind::kMain, IDD_SETUP_CQ_WW, "setup_cq_ww_x", "setup_cq_ww_y", 10, 400, true, false},
         {WindowKind::kStatProv, IDD_STAT_PROV, "stat_x", "stat_y", 10, 530, false, false},
-        {WindowKind::kMultiplier, IDD_MULTIPLIER, "dxcc_x", "dxcc_y", 420, 400, true, false},
+        {WindowKind::kMultiplier, IDD_MULTIPLIER, "dxcc_x", "dxcc_y", 440, 400, true, false},
         {WindowKind::kMultiplierExt, IDD_MULTIPLIER_EXT, "dxcc_extended_x", "dxcc_extended_y", 10,
-         80, true, true},
-        {WindowKind::kZone, IDD_ZONE_SEARCH, "zone_search_x", "zone_search_y", 720, 80, true, false},
+         60, true, true},
+        {WindowKind::kZone, IDD_ZONE_SEARCH, "zone_search_x", "zone_search_y", 760, 60, true, false},
     };
     return kInfo[static_cast<int>(kind)];
 }
