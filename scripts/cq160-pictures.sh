@@ -1,8 +1,8 @@
 #!/bin/bash
 # The README's picture of cq160 playing the host (docs/cq160-windows.png):
 # cq160.exe checks a call of the bundled CW example with the module's
-# windows up, under Xvfb with Wine's X11 driver, and the screen is taken
-# while they show the call and the band.
+# windows up, under Xvfb with Wine's X11 driver on a 1024 x 768 screen, and
+# the screen is taken while they show the call and the band.
 #   cq160-pictures.sh [BUILD_DIR]     (default build/windows, built first)
 # Starts its own X server and stops it again. Not part of the tests.
 set -euo pipefail
@@ -18,13 +18,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Where the windows stand (the module keeps these keys; cq160 keeps every
-# key it does not set itself), side by side rather than on each other.
-mkdir -p "$work/out/Plugins"
-for key in setup_cq_ww_x=10 setup_cq_ww_y=10 dxcc_x=10 dxcc_y=130 dxcc_extended_x=440 \
-    dxcc_extended_y=10 stat_x=440 stat_y=280; do
-    printf '%s\r\n' "$key"
-done | sed '1i [Settings]\r' >"$work/out/Plugins/CQ-WW-160-CW-SSB.ini"
+# No window position saved: the windows stand where they open on a first
+# start, side by side.
 
 # IT9XYZ is in the log (a dupe): the Multiplier window shows when and how
 # it was worked; the host is tuned to 1830.5 kHz, on 160 m.

@@ -7,8 +7,9 @@
 # names. Does nothing when everything is present.
 #   install-deps.sh           everything
 #   install-deps.sh --native  only what the native build and its tests need
-#   install-deps.sh --pictures  everything, and ImageMagick for the README's
-#                               pictures
+#   install-deps.sh --pictures  everything, and for the README's pictures
+#                               ImageMagick and Wine's own fonts (Tahoma and
+#                               Marlett draw the title bars and their buttons)
 set -e
 native_only=0
 pictures=0
@@ -42,6 +43,7 @@ fi
 
 if [ "$pictures" = 1 ]; then
 [ -x /usr/bin/convert ] || need="$need imagemagick"
+[ -f /usr/share/wine/fonts/marlett.ttf ] || need="$need fonts-wine"
 fi
 
 if [ -z "$need" ]; then
