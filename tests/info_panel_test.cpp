@@ -56,11 +56,15 @@ TEST(InfoPanelTest, CallDetailsDrawHeadingsTheRowAndTheBandHighlight) {
 TEST(InfoPanelTest, CountryListIsSortedInAGridThatWraps) {
     PanelData data;
     data.currentBand = 0;
-    data.countries = {"W", "DL", "K"};
+    // K and VE count through their states and provinces, a maritime mobile
+    // station (no country) not at all: the grid leaves them out, as the
+    // results' DXCC column does.
+    data.countries = {"W", "DL", "K", "VE", "", "KL"};
     EXPECT_EQ(Draw(PanelRect{0, 0, 300, 140}, data),
               (std::vector<std::string>{"fill 0,0-300,140 " + kList, "transparent",
-                                        "text 5,15 DL", "text 45,15 K", "text 85,15 W"}));
-    EXPECT_EQ(data.countries, (StringArray{"W", "DL", "K"}));  // the shared list keeps its order
+                                        "text 5,15 DL", "text 45,15 KL", "text 85,15 W"}));
+    // The shared list keeps its order.
+    EXPECT_EQ(data.countries, (StringArray{"W", "DL", "K", "VE", "", "KL"}));
 
     data.countries = {"F", "E", "D", "C", "B", "A"};
     const std::vector<std::string> wrapped = Draw(PanelRect{0, 0, 240, 140}, data);

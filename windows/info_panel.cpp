@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "scoring/contest_rules.h"
+
 namespace {
 
 DrawOp Fill(int left, int top, int right, int bottom, std::uint32_t colour) {
@@ -48,7 +50,14 @@ void CountryList(const PanelRect& item, const PanelData& data, std::vector<DrawO
     ops->push_back(Fill(item.left, item.top, item.right, item.bottom, kCountryListBackground));
     if (data.currentBand < 0) return;
     ops->push_back(Transparent());
-    StringArray sorted = data.countries;
+    // The band's list holds every country worked; the grid shows those that
+    // count as country multipliers, as the results' DXCC column does (no K
+    // or VE, whose stations count through their state or province, and no
+    // maritime mobile without a country).
+    StringArray sorted;
+    for (const std::string& country : data.countries) {
+        if (CountsAsCountry(country)) sorted.push_back(country);
+    }
     SortCountries(&sorted);
     int x = 5;
     int y = 15;

@@ -4,8 +4,9 @@
 // context and copies the picture once. Two pictures:
 // - call details, while a call is typed: headings, the call, the 160 m row
 //   of what was logged before with it, the current band's slot highlighted;
-// - the country list, with no call typed: the band's worked countries,
-//   sorted, in a grid that wraps at the panel's right edge.
+// - the country list, with no call typed: the band's worked countries that
+//   count as country multipliers, sorted, in a grid that wraps at the
+//   panel's right edge.
 #ifndef STATS_WINDOWS_INFO_PANEL_H_
 #define STATS_WINDOWS_INFO_PANEL_H_
 

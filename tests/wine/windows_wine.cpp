@@ -500,6 +500,26 @@ void ZoneWindow(HWND main) {
     Check(IsWindowVisible(zone), "zone window still shown");
 }
 
+// Whether the country grid's cell k (five pixels in, 40 apart, a new line
+// of 15 pixels where the next would pass the panel's right edge less 40)
+// holds any pixel other than the background.
+bool CellHasText(HDC dc, const RECT& panel, int k) {
+    int x = 5, y = 15;
+    for (int i = 0; i < k; ++i) {
+        x += 40;
+        if (x > panel.right - 40) {
+            y += 15;
+            x = 5;
+        }
+    }
+    for (int py = y; py < y + 14; ++py) {
+        for (int px = x; px < x + 36; ++px) {
+            if (GetPixel(dc, px, py) != RGB(255, 250, 198)) return true;
+        }
+    }
+    return false;
+}
+
 void PanelShowsThePictures(HWND main) {
     Click(main, IDC_SETUP_MULTIPLIER);
     HWND multiplier =
@@ -512,6 +532,13 @@ void PanelShowsThePictures(HWND main) {
     WaitForUpdate();
     const COLORREF listPixel = PixelWhenDrawn(panel, 3, 3, RGB(255, 250, 198));
     Check(listPixel == RGB(255, 250, 198), "country list background " + std::to_string(listPixel));
+    // Eight countries count (4U1 CT3 DL GM/s HB0 IG9 IT9 SV/a); the band's
+    // K and VE QSOs count through their states, so the grid has no cell for
+    // them: the eighth cell is written, the ninth and tenth are not.
+    HDC dc = GetDC(panel);
+    Check(CellHasText(dc, client, 7), "eighth country drawn");
+    Check(!CellHasText(dc, client, 8) && !CellHasText(dc, client, 9), "no K or VE in the grid");
+    ReleaseDC(panel, dc);
     Picture(multiplier, "multiplier-countries");
 
     g_host->SetCall("DL2XYZ");
@@ -525,7 +552,7 @@ void PanelShowsThePictures(HWND main) {
     Check(PixelWhenDrawn(panel, 3, h + 12, RGB(198, 255, 255)) == RGB(198, 255, 255),
           "160 m row highlighted");
     Picture(multiplier, "multiplier-call");
-    HDC dc = GetDC(panel);
+    dc = GetDC(panel);
     Check(GetPixel(dc, 3, 2 * h + 12) == RGB(255, 255, 198), "80 m row not highlighted");
     ReleaseDC(panel, dc);
 
