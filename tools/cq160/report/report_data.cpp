@@ -60,7 +60,9 @@ std::vector<std::vector<std::string>> UniqueTo(const std::vector<std::set<std::s
 
 }  // namespace
 
-int PeriodHours(const ScoredLog& log) { return std::max(1, (log.periodMinutes + 59) / 60); }
+int PeriodHours(const ScoredLog& log) {
+    return std::max(1, (log.periodMinutes + 59) / 60);
+}
 
 int HourSlot(double minute, int hours) {
     const int slot = static_cast<int>(std::floor(minute / 60));
@@ -132,15 +134,13 @@ std::vector<MultiplierEvent> MultiplierTimeline(const ScoredLog& log) {
         e.minute = std::min(std::max(q.minute, 0.0), static_cast<double>(log.periodMinutes));
         e.country = !q.newCountry.empty();
         e.name = e.country ? q.newCountry : q.newStateProv;
-        e.title = e.country && !q.newCountryName.empty() ? e.name + " " + q.newCountryName
-                                                         : e.name;
+        e.title = e.country && !q.newCountryName.empty() ? e.name + " " + q.newCountryName : e.name;
         events.push_back(e);
     }
     // Log order is time order in nearly every log; the chart needs it.
-    std::stable_sort(events.begin(), events.end(),
-                     [](const MultiplierEvent& a, const MultiplierEvent& b) {
-                         return a.minute < b.minute;
-                     });
+    std::stable_sort(
+        events.begin(), events.end(),
+        [](const MultiplierEvent& a, const MultiplierEvent& b) { return a.minute < b.minute; });
     int countries = 0, states = 0;
     for (MultiplierEvent& e : events) {
         countries += e.country;

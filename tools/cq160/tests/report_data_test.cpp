@@ -5,9 +5,8 @@
 
 namespace {
 
-ScoredQso Q(const std::string& call, double minute, const std::string& continent,
-            long long points, bool counts, const std::string& country = "",
-            const std::string& stateProv = "") {
+ScoredQso Q(const std::string& call, double minute, const std::string& continent, long long points,
+            bool counts, const std::string& country = "", const std::string& stateProv = "") {
     ScoredQso q;
     q.call = call;
     q.minute = minute;
@@ -33,9 +32,9 @@ ScoredLog LogA() {
     ScoredLog log;
     log.call = "DL1ABC";
     log.periodMinutes = 2880;
-    log.qsos = {Q("OK1AA", 10, "EU", 10, true, "OK"),    Q("W1AW", 50, "NA", 10, true, "", "MA"),
-                Q("OK1AA", 70, "EU", 0, false),          Q("DL2AA", 130, "EU", 5, true),
-                Q("DL1ZZ", -2, "EU", 2, true, "DL"),     Q("K2NY", 2885, "NA", 10, true, "", "NY"),
+    log.qsos = {Q("OK1AA", 10, "EU", 10, true, "OK"), Q("W1AW", 50, "NA", 10, true, "", "MA"),
+                Q("OK1AA", 70, "EU", 0, false),       Q("DL2AA", 130, "EU", 5, true),
+                Q("DL1ZZ", -2, "EU", 2, true, "DL"),  Q("K2NY", 2885, "NA", 10, true, "", "NY"),
                 Q("DL5XX/MM", 200, "", 5, true)};
     return log;
 }

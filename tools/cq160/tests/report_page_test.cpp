@@ -27,7 +27,7 @@ ScoredLog SmallLog(const std::string& call) {
     log.call = call;
     log.logName = call + ".log";
     log.weekend = "CW";
-    log.periodStart = 46416 + 22.0 / 24;  // 2027-01-29 22:00
+    log.periodStart = 46416 + 22.0 / 24;          // 2027-01-29 22:00
     log.header = {{"Name", "\xC8\xE2\xE0\xED"}};  // "Иван" in Windows-1251
     log.hasScore = true;
     log.score = 60;
@@ -110,12 +110,13 @@ TEST(ReportPage, OneLogPageHasEveryChartAndNothingToFetch) {
 TEST(ReportPage, ComparisonPageHasTheOverlaidChartsAndEachLogsOwn) {
     const std::string page =
         ComparisonReportPage({SmallLog("DL1ABC"), SmallLog("OK2ABC"), SmallLog("RA3ABC")}, {"MA"});
-    for (const char* id : {"compare-rates", "compare-score", "compare-multipliers",
-                           "compare-difference", "compare-continent-qsos", "log1-rates",
-                           "log2-multipliers", "log3-states"})
+    for (const char* id :
+         {"compare-rates", "compare-score", "compare-multipliers", "compare-difference",
+          "compare-continent-qsos", "log1-rates", "log2-multipliers", "log3-states"})
         EXPECT_EQ(Count(page, std::string("id=\"") + id + "\""), 1) << id;
     EXPECT_EQ(Count(page, "<svg class=\"chart"), 6 + 3 * 5);
-    EXPECT_NE(page.find("OK2ABC \xE2\x88\x92 DL1ABC"), std::string::npos);  // the difference's legend
+    EXPECT_NE(page.find("OK2ABC \xE2\x88\x92 DL1ABC"),
+              std::string::npos);  // the difference's legend
 }
 
 TEST(ReportPage, PageFileIsWrittenWholeOrNotAtAll) {
