@@ -44,6 +44,11 @@ struct ScoredLog {
     bool hasScore = false;
     long long score = 0;                // the module's
     std::vector<ScoredQso> qsos;        // in log order
+    // The operating time (the period less its off periods of 30 minutes or
+    // more without a QSO) and the category's limit; 0: no limit known.
+    int operatingMinutes = 0;
+    int operatingLimitMinutes = 0;
+    std::string operatorCategory;  // "SINGLE-OP", "MULTI-OP", ...
     std::vector<std::string> warnings;  // cq160's, "line 12: ..."
 };
 
@@ -52,15 +57,6 @@ int HourSlot(double minute, int hours);
 
 // The period's whole hours (48 for a weekend).
 int PeriodHours(const ScoredLog& log);
-
-// Operating time in minutes: the period less its off times, an off time
-// being a stretch of at least 30 minutes without a QSO: between two QSOs,
-// before the first or after the last. QSO times (minutes since the start,
-// any order) outside the period count at its edges.
-int OperatingMinutes(std::vector<double> qsoMinutes, int periodMinutes);
-
-// "39 h 12 min" (a span of minutes).
-std::string DurationText(int minutes);
 
 // Per hour of the period: QSOs and points that count.
 struct HourlyRates {
@@ -124,7 +120,6 @@ struct LogTotals {
     long long points = 0;
     long long countries = 0;
     long long statesProvinces = 0;
-    int operatingMinutes = 0;
 };
 LogTotals TotalsOf(const ScoredLog& log);
 

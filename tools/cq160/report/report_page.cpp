@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "tools/cq160/ole_time.h"
+#include "tools/cq160/operating_time.h"
 #include "tools/cq160/report/report_svg.h"
 
 namespace {
@@ -89,7 +90,7 @@ const char kStyle[] =
     "box-shadow:0 1px 2px rgba(0,0,0,.08)}\n"
     "table{border-collapse:collapse;font-size:.92em}td,th{padding:3px 10px 3px 0;"
     "text-align:left;vertical-align:top}\n"
-    "table.facts th{color:#4a5560;font-weight:normal;padding-right:18px}\n"
+    "table.facts th{color:#4a5560;font-weight:normal;padding-right:18px;white-space:nowrap}\n"
     "table.list th{border-bottom:1px solid #cfd4da}table.list td.n,table.list th.n,"
     "table.facts td.n{text-align:right}\n"
     "svg.chart{width:100%;height:auto;display:block;background:#fff}\n"
@@ -170,9 +171,17 @@ std::string FactsTable(const ScoredLog& log) {
     s += Fact("Multipliers",
               std::to_string(t.countries) + " countries + " + std::to_string(t.statesProvinces) +
                   " states/provinces = " + std::to_string(t.countries + t.statesProvinces));
-    s += Fact("Operating time", DurationText(t.operatingMinutes) + " of " +
-                                    std::to_string(log.periodMinutes / 60) +
-                                    " h (off times: 30 minutes or more without a QSO)");
+    std::string operating = HoursAndMinutes(log.operatingMinutes) + " of " +
+                            std::to_string(log.periodMinutes / 60) +
+                            " h (off periods: 30 minutes or more without a QSO)";
+    if (log.operatingLimitMinutes > 0) {
+        const bool over = log.operatingMinutes > log.operatingLimitMinutes;
+        operating += std::string(over ? "; <span class=\"warn\">more than the " : "; ") +
+                     std::to_string(log.operatingLimitMinutes / 60) + " h " +
+                     XmlEscape(ToUtf8(log.operatorCategory)) + " may operate" +
+                     (over ? "</span>" : "");
+    }
+    s += Fact("Operating time", operating);
     return s + "</table>\n";
 }
 
@@ -397,7 +406,8 @@ std::string ComparisonReportPage(const std::vector<ScoredLog>& logs,
     row("countries", [&](std::size_t i) { return std::to_string(totals[i].countries); });
     row("states/provinces",
         [&](std::size_t i) { return std::to_string(totals[i].statesProvinces); });
-    row("operating time", [&](std::size_t i) { return DurationText(totals[i].operatingMinutes); });
+    row("operating time",
+        [&](std::size_t i) { return HoursAndMinutes(logs[i].operatingMinutes); });
     page += "</table>\n";
 
     const TimeAxis axis = AxisOf(first);

@@ -99,6 +99,9 @@ ScoredLog ScoredLogOf(const ContestRun& run, const ReplayOutcome& outcome,
         }
         log.qsos.push_back(s);
     }
+    log.operatingMinutes = run.operating.minutes;
+    log.operatingLimitMinutes = run.operating.limitMinutes;
+    log.operatorCategory = run.operating.category;
     for (const LogWarning& w : run.warnings) log.warnings.push_back(WarningLine(w));
     for (const UnreadableLine& u : run.log.unreadable)
         log.warnings.push_back("line " + std::to_string(u.line) + ": not read (" + u.reason + ")");

@@ -129,22 +129,6 @@ TEST(ReportData, StatesWorkedAndMissingAndTheQsosThatDoNotCount) {
     EXPECT_EQ(t.points, 42);
     EXPECT_EQ(t.countries, 2);
     EXPECT_EQ(t.statesProvinces, 2);
-    // Off: 10-50 (40), 70-130 (60), 130-200 (70), 200-end (2680).
-    EXPECT_EQ(t.operatingMinutes, 30);
-}
-
-TEST(ReportData, OperatingTimeLeavesOutStretchesOfThirtyMinutesOrMore) {
-    EXPECT_EQ(OperatingMinutes({}, 2880), 0);
-    // 29 minutes without a QSO is operating; 30 is off time.
-    EXPECT_EQ(OperatingMinutes({0, 29, 59}, 2880), 2880 - 30 - (2880 - 59));
-    // Before the first QSO and after the last count as off times too.
-    EXPECT_EQ(OperatingMinutes({45, 60, 2860}, 2880), 15 + 20);
-    EXPECT_EQ(OperatingMinutes({2860, 45, 60}, 2880), 35);  // any order
-    // Every 20 minutes all weekend: the whole period.
-    std::vector<double> steady;
-    for (int m = 0; m <= 2880; m += 20) steady.push_back(m);
-    EXPECT_EQ(OperatingMinutes(steady, 2880), 2880);
-    EXPECT_EQ(DurationText(31 * 60 + 42), "31 h 42 min");
 }
 
 TEST(ReportData, ComparisonOfTwoLogs) {

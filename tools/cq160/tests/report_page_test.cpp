@@ -105,6 +105,17 @@ TEST(ReportPage, OneLogPageHasEveryChartAndNothingToFetch) {
     EXPECT_NE(page.find("<td class=\"n\">21</td>"), std::string::npos);
     EXPECT_NE(page.find("bad state or province"), std::string::npos);
     EXPECT_NE(page.find("Fri 22:00"), std::string::npos);  // the time axis starts Friday
+    EXPECT_NE(page.find("0 h 00 min of 48 h"), std::string::npos);
+
+    // An operating time past the category's limit is marked.
+    ScoredLog busy = SmallLog("DL1ABC");
+    busy.operatingMinutes = 31 * 60 + 40;
+    busy.operatingLimitMinutes = 30 * 60;
+    busy.operatorCategory = "SINGLE-OP";
+    EXPECT_NE(LogReportPage(busy, {}).find(
+                  "31 h 40 min of 48 h (off periods: 30 minutes or more without a QSO); "
+                  "<span class=\"warn\">more than the 30 h SINGLE-OP may operate</span>"),
+              std::string::npos);
 }
 
 TEST(ReportPage, ComparisonPageHasTheOverlaidChartsAndEachLogsOwn) {
