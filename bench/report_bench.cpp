@@ -10,8 +10,8 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <set>
 #include <fstream>
+#include <set>
 #include <string>
 #include <vector>
 

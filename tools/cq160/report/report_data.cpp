@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr double kOffTimeMinutes = 30;
-
 const char* const kContinents[] = {"EU", "NA", "AS", "AF", "SA", "OC"};
 
 // The place of a continent in kContinents; unknown ones after them.
@@ -60,29 +58,13 @@ std::vector<std::vector<std::string>> UniqueTo(const std::vector<std::set<std::s
 
 }  // namespace
 
-int PeriodHours(const ScoredLog& log) { return std::max(1, (log.periodMinutes + 59) / 60); }
+int PeriodHours(const ScoredLog& log) {
+    return std::max(1, (log.periodMinutes + 59) / 60);
+}
 
 int HourSlot(double minute, int hours) {
     const int slot = static_cast<int>(std::floor(minute / 60));
     return std::min(std::max(slot, 0), hours - 1);
-}
-
-int OperatingMinutes(std::vector<double> minutes, int periodMinutes) {
-    if (minutes.empty() || periodMinutes <= 0) return 0;
-    for (double& m : minutes) m = std::min(std::max(m, 0.0), static_cast<double>(periodMinutes));
-    std::sort(minutes.begin(), minutes.end());
-    double off = 0;
-    double previous = 0;  // the period's start
-    for (double m : minutes) {
-        if (m - previous >= kOffTimeMinutes) off += m - previous;
-        previous = m;
-    }
-    if (periodMinutes - previous >= kOffTimeMinutes) off += periodMinutes - previous;
-    return static_cast<int>(std::lround(periodMinutes - off));
-}
-
-std::string DurationText(int minutes) {
-    return std::to_string(minutes / 60) + " h " + std::to_string(minutes % 60) + " min";
 }
 
 HourlyRates RatesPerHour(const ScoredLog& log) {
@@ -132,15 +114,13 @@ std::vector<MultiplierEvent> MultiplierTimeline(const ScoredLog& log) {
         e.minute = std::min(std::max(q.minute, 0.0), static_cast<double>(log.periodMinutes));
         e.country = !q.newCountry.empty();
         e.name = e.country ? q.newCountry : q.newStateProv;
-        e.title = e.country && !q.newCountryName.empty() ? e.name + " " + q.newCountryName
-                                                         : e.name;
+        e.title = e.country && !q.newCountryName.empty() ? e.name + " " + q.newCountryName : e.name;
         events.push_back(e);
     }
     // Log order is time order in nearly every log; the chart needs it.
-    std::stable_sort(events.begin(), events.end(),
-                     [](const MultiplierEvent& a, const MultiplierEvent& b) {
-                         return a.minute < b.minute;
-                     });
+    std::stable_sort(
+        events.begin(), events.end(),
+        [](const MultiplierEvent& a, const MultiplierEvent& b) { return a.minute < b.minute; });
     int countries = 0, states = 0;
     for (MultiplierEvent& e : events) {
         countries += e.country;
@@ -207,16 +187,13 @@ std::vector<ScoredQso> NotCounting(const ScoredLog& log) {
 
 LogTotals TotalsOf(const ScoredLog& log) {
     LogTotals t;
-    std::vector<double> minutes;
     for (const ScoredQso& q : log.qsos) {
         ++t.qsos;
         t.counting += q.counts;
         t.points += q.points;
         t.countries += !q.newCountry.empty();
         t.statesProvinces += !q.newStateProv.empty();
-        minutes.push_back(q.minute);
     }
-    t.operatingMinutes = OperatingMinutes(minutes, log.periodMinutes);
     return t;
 }
 

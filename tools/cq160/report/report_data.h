@@ -15,15 +15,15 @@
 
 // One QSO as the module scored it.
 struct ScoredQso {
-    int line = 0;            // in the log file
-    double minute = 0;       // since the period's start; may be < 0 or past the end
-    std::string time;        // "2027-01-29 2204", as the log has it
+    int line = 0;       // in the log file
+    double minute = 0;  // since the period's start; may be < 0 or past the end
+    std::string time;   // "2027-01-29 2204", as the log has it
     std::string call;
-    std::string exchange;    // received
-    std::string continent;   // "EU", ...; empty when unknown
-    long long points = 0;    // what the QSO added to the module's points
+    std::string exchange;   // received
+    std::string continent;  // "EU", ...; empty when unknown
+    long long points = 0;   // what the QSO added to the module's points
     bool counts = false;
-    std::string status;      // "counts" or the module's reasons
+    std::string status;  // "counts" or the module's reasons
     // The multiplier the QSO brought, if any: a country (prefix and name)
     // or a state or province (its abbreviation in newStateProv).
     std::string newCountry;
@@ -37,13 +37,18 @@ struct ScoredLog {
     std::string weekend;     // "CW" or "SSB"
     double periodStart = 0;  // OLE days
     int periodMinutes = 2880;
-    std::string station;     // "Fed. Rep. of Germany (DL), EU, CQ zone 14"
+    std::string station;  // "Fed. Rep. of Germany (DL), EU, CQ zone 14"
     std::vector<std::pair<std::string, std::string>> header;  // tags shown, as in the log
     bool hasClaimed = false;
     long long claimed = 0;
     bool hasScore = false;
-    long long score = 0;     // the module's
-    std::vector<ScoredQso> qsos;  // in log order
+    long long score = 0;                // the module's
+    std::vector<ScoredQso> qsos;        // in log order
+    // The operating time (the period less its off periods of 30 minutes or
+    // more without a QSO) and the category's limit; 0: no limit known.
+    int operatingMinutes = 0;
+    int operatingLimitMinutes = 0;
+    std::string operatorCategory;  // "SINGLE-OP", "MULTI-OP", ...
     std::vector<std::string> warnings;  // cq160's, "line 12: ..."
 };
 
@@ -52,15 +57,6 @@ int HourSlot(double minute, int hours);
 
 // The period's whole hours (48 for a weekend).
 int PeriodHours(const ScoredLog& log);
-
-// Operating time in minutes: the period less its off times, an off time
-// being a stretch of at least 30 minutes without a QSO: between two QSOs,
-// before the first or after the last. QSO times (minutes since the start,
-// any order) outside the period count at its edges.
-int OperatingMinutes(std::vector<double> qsoMinutes, int periodMinutes);
-
-// "39 h 12 min" (a span of minutes).
-std::string DurationText(int minutes);
 
 // Per hour of the period: QSOs and points that count.
 struct HourlyRates {
@@ -80,10 +76,10 @@ RunningTotals TotalsByHour(const ScoredLog& log);
 
 // A new multiplier, with the totals it brought them to.
 struct MultiplierEvent {
-    double minute = 0;       // clamped into the period
-    bool country = false;    // else a state or province
-    std::string name;        // prefix or abbreviation
-    std::string title;       // "IT9 Sicily", "MA"
+    double minute = 0;     // clamped into the period
+    bool country = false;  // else a state or province
+    std::string name;      // prefix or abbreviation
+    std::string title;     // "IT9 Sicily", "MA"
     int countries = 0;
     int statesProvinces = 0;
 };
@@ -119,12 +115,11 @@ std::vector<ScoredQso> NotCounting(const ScoredLog& log);
 
 // Summary figures of a log.
 struct LogTotals {
-    long long qsos = 0;      // logged
+    long long qsos = 0;  // logged
     long long counting = 0;
     long long points = 0;
     long long countries = 0;
     long long statesProvinces = 0;
-    int operatingMinutes = 0;
 };
 LogTotals TotalsOf(const ScoredLog& log);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "tools/cq160/ole_time.h"
+#include "tools/cq160/operating_time.h"
 #include "tools/cq160/report/report_svg.h"
 
 namespace {
@@ -66,7 +67,9 @@ bool IsUtf8(const std::string& text) {
     return true;
 }
 
-std::string H(const std::string& text) { return XmlEscape(ToUtf8(text)); }
+std::string H(const std::string& text) {
+    return XmlEscape(ToUtf8(text));
+}
 
 const char* const kLogColors[] = {"#1f6fb2", "#d1462f", "#2a9d55"};
 const char kQsoColor[] = "#4e79a7";
@@ -87,7 +90,7 @@ const char kStyle[] =
     "box-shadow:0 1px 2px rgba(0,0,0,.08)}\n"
     "table{border-collapse:collapse;font-size:.92em}td,th{padding:3px 10px 3px 0;"
     "text-align:left;vertical-align:top}\n"
-    "table.facts th{color:#4a5560;font-weight:normal;padding-right:18px}\n"
+    "table.facts th{color:#4a5560;font-weight:normal;padding-right:18px;white-space:nowrap}\n"
     "table.list th{border-bottom:1px solid #cfd4da}table.list td.n,table.list th.n,"
     "table.facts td.n{text-align:right}\n"
     "svg.chart{width:100%;height:auto;display:block;background:#fff}\n"
@@ -109,7 +112,9 @@ std::string Fact(const std::string& label, const std::string& valueHtml) {
     return "<tr><th>" + XmlEscape(label) + "</th><td>" + valueHtml + "</td></tr>\n";
 }
 
-std::string Year(const ScoredLog& log) { return std::to_string(UtcFromOle(log.periodStart).year); }
+std::string Year(const ScoredLog& log) {
+    return std::to_string(UtcFromOle(log.periodStart).year);
+}
 
 std::string Title(const ScoredLog& log) {
     return "CQ WW 160-Meter " + log.weekend + " " + Year(log);
@@ -120,7 +125,9 @@ std::string PeriodText(const ScoredLog& log) {
            FormatUtc(log.periodStart + log.periodMinutes / 1440.0) + " UTC";
 }
 
-std::string ScoreText(bool has, long long score) { return has ? GroupedNumber(score) : "none"; }
+std::string ScoreText(bool has, long long score) {
+    return has ? GroupedNumber(score) : "none";
+}
 
 TimeAxis AxisOf(const ScoredLog& log) {
     TimeAxis axis;
@@ -136,7 +143,8 @@ std::vector<double> AsDoubles(const std::vector<long long>& values) {
 // Per-hour values as a line: 0 at the start, each value at its hour's end.
 std::vector<std::pair<double, double>> HourEnds(const std::vector<long long>& values) {
     std::vector<std::pair<double, double>> points{{0, 0}};
-    for (std::size_t h = 0; h < values.size(); ++h) points.push_back({(h + 1) * 60.0, double(values[h])});
+    for (std::size_t h = 0; h < values.size(); ++h)
+        points.push_back({(h + 1) * 60.0, double(values[h])});
     return points;
 }
 
@@ -160,12 +168,20 @@ std::string FactsTable(const ScoredLog& log) {
     s += Fact("Module's score", "<b>" + module + "</b>");
     s += Fact("QSOs", GroupedNumber(t.qsos) + " logged, " + GroupedNumber(t.counting) + " count");
     s += Fact("Points", GroupedNumber(t.points));
-    s += Fact("Multipliers", std::to_string(t.countries) + " countries + " +
-                                 std::to_string(t.statesProvinces) + " states/provinces = " +
-                                 std::to_string(t.countries + t.statesProvinces));
-    s += Fact("Operating time", DurationText(t.operatingMinutes) + " of " +
-                                    std::to_string(log.periodMinutes / 60) +
-                                    " h (off times: 30 minutes or more without a QSO)");
+    s += Fact("Multipliers",
+              std::to_string(t.countries) + " countries + " + std::to_string(t.statesProvinces) +
+                  " states/provinces = " + std::to_string(t.countries + t.statesProvinces));
+    std::string operating = HoursAndMinutes(log.operatingMinutes) + " of " +
+                            std::to_string(log.periodMinutes / 60) +
+                            " h (off periods: 30 minutes or more without a QSO)";
+    if (log.operatingLimitMinutes > 0) {
+        const bool over = log.operatingMinutes > log.operatingLimitMinutes;
+        operating += std::string(over ? "; <span class=\"warn\">more than the " : "; ") +
+                     std::to_string(log.operatingLimitMinutes / 60) + " h " +
+                     XmlEscape(ToUtf8(log.operatorCategory)) + " may operate" +
+                     (over ? "</span>" : "");
+    }
+    s += Fact("Operating time", operating);
     return s + "</table>\n";
 }
 
@@ -181,10 +197,11 @@ std::string ContinentCharts(const std::string& prefix, const std::vector<const S
     }
     // The order of TotalsByContinent, across the logs.
     static const std::string kOrder = "EU NA AS AF SA OC";
-    std::stable_sort(continents.begin(), continents.end(), [](const std::string& a, const std::string& b) {
-        const std::size_t ra = kOrder.find(a), rb = kOrder.find(b);
-        return ra < rb;
-    });
+    std::stable_sort(continents.begin(), continents.end(),
+                     [](const std::string& a, const std::string& b) {
+                         const std::size_t ra = kOrder.find(a), rb = kOrder.find(b);
+                         return ra < rb;
+                     });
     std::vector<Series> qsos, points;
     for (std::size_t i = 0; i < logs.size(); ++i) {
         const bool one = logs.size() == 1;
@@ -284,8 +301,8 @@ std::string LogSections(const ScoredLog& log, const std::vector<std::string>& al
              "<th>exch</th><th>reason</th></tr>\n";
         for (const ScoredQso& q : bad) {
             s += "<tr><td class=\"n\">" + std::to_string(q.line) + "</td><td>" + H(q.time) +
-                 "</td><td>" + H(q.call) + "</td><td>" + H(q.exchange) + "</td><td>" +
-                 H(q.status) + "</td></tr>\n";
+                 "</td><td>" + H(q.call) + "</td><td>" + H(q.exchange) + "</td><td>" + H(q.status) +
+                 "</td></tr>\n";
         }
         s += "</table>\n";
     }
@@ -295,7 +312,8 @@ std::string LogSections(const ScoredLog& log, const std::vector<std::string>& al
 std::string PageStart(const std::string& title) {
     return "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
            "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
-           "<title>" + XmlEscape(title) + "</title>\n<style>\n" + kStyle +
+           "<title>" +
+           XmlEscape(title) + "</title>\n<style>\n" + kStyle +
            "</style>\n</head>\n<body>\n<main>\n";
 }
 
@@ -362,8 +380,9 @@ std::string ComparisonReportPage(const std::vector<ScoredLog>& logs,
     std::string page = PageStart(title);
     page += "<h1>" + XmlEscape(title) + "</h1>\n<p class=\"sub\">" + std::to_string(logs.size()) +
             " logs compared, contest period " + PeriodText(first) + "</p>\n";
-    page += "<section class=\"log\" id=\"comparison\">\n<h2>The logs</h2>\n<table class=\"list\">"
-            "<tr><th></th>";
+    page +=
+        "<section class=\"log\" id=\"comparison\">\n<h2>The logs</h2>\n<table class=\"list\">"
+        "<tr><th></th>";
     for (std::size_t i = 0; i < logs.size(); ++i)
         page += "<th class=\"n\" style=\"color:" + std::string(kLogColors[i]) + "\">" +
                 H(logs[i].call) + "</th>";
@@ -372,18 +391,23 @@ std::string ComparisonReportPage(const std::vector<ScoredLog>& logs,
     for (const ScoredLog& log : logs) totals.push_back(TotalsOf(log));
     auto row = [&](const std::string& label, auto value) {
         page += "<tr><th>" + label + "</th>";
-        for (std::size_t i = 0; i < logs.size(); ++i) page += "<td class=\"n\">" + value(i) + "</td>";
+        for (std::size_t i = 0; i < logs.size(); ++i)
+            page += "<td class=\"n\">" + value(i) + "</td>";
         page += "</tr>\n";
     };
     row("log", [&](std::size_t i) { return H(logs[i].logName); });
-    row("claimed score", [&](std::size_t i) { return ScoreText(logs[i].hasClaimed, logs[i].claimed); });
-    row("module's score", [&](std::size_t i) { return "<b>" + ScoreText(logs[i].hasScore, logs[i].score) + "</b>"; });
+    row("claimed score",
+        [&](std::size_t i) { return ScoreText(logs[i].hasClaimed, logs[i].claimed); });
+    row("module's score",
+        [&](std::size_t i) { return "<b>" + ScoreText(logs[i].hasScore, logs[i].score) + "</b>"; });
     row("QSOs logged", [&](std::size_t i) { return GroupedNumber(totals[i].qsos); });
     row("QSOs that count", [&](std::size_t i) { return GroupedNumber(totals[i].counting); });
     row("points", [&](std::size_t i) { return GroupedNumber(totals[i].points); });
     row("countries", [&](std::size_t i) { return std::to_string(totals[i].countries); });
-    row("states/provinces", [&](std::size_t i) { return std::to_string(totals[i].statesProvinces); });
-    row("operating time", [&](std::size_t i) { return DurationText(totals[i].operatingMinutes); });
+    row("states/provinces",
+        [&](std::size_t i) { return std::to_string(totals[i].statesProvinces); });
+    row("operating time",
+        [&](std::size_t i) { return HoursAndMinutes(logs[i].operatingMinutes); });
     page += "</table>\n";
 
     const TimeAxis axis = AxisOf(first);
@@ -405,14 +429,25 @@ std::string ComparisonReportPage(const std::vector<ScoredLog>& logs,
     const Comparison c = Compare(refs);
     for (std::size_t k = 0; k < c.scoreDifference.size(); ++k) {
         diffs.push_back({ToUtf8(logs[k + 1].call) + " \xE2\x88\x92 " + ToUtf8(first.call),
-                         kLogColors[k + 1], HourEnds(c.scoreDifference[k]), false, {}, {}, false});
+                         kLogColors[k + 1],
+                         HourEnds(c.scoreDifference[k]),
+                         false,
+                         {},
+                         {},
+                         false});
     }
-    page += "<h2>QSOs per hour</h2>\n<p class=\"what\">The QSOs that count in each clock hour "
-            "(UTC), one line per log.</p>\n" + TimeLinesChart("compare-rates", axis, rates);
-    page += "<h2>Running score</h2>\n<p class=\"what\">Each log's score at the end of each "
-            "hour.</p>\n" + TimeLinesChart("compare-score", axis, scores);
-    page += "<h2>Running multipliers</h2>\n<p class=\"what\">Countries plus states/provinces "
-            "worked so far.</p>\n" + TimeLinesChart("compare-multipliers", axis, mults);
+    page +=
+        "<h2>QSOs per hour</h2>\n<p class=\"what\">The QSOs that count in each clock hour "
+        "(UTC), one line per log.</p>\n" +
+        TimeLinesChart("compare-rates", axis, rates);
+    page +=
+        "<h2>Running score</h2>\n<p class=\"what\">Each log's score at the end of each "
+        "hour.</p>\n" +
+        TimeLinesChart("compare-score", axis, scores);
+    page +=
+        "<h2>Running multipliers</h2>\n<p class=\"what\">Countries plus states/provinces "
+        "worked so far.</p>\n" +
+        TimeLinesChart("compare-multipliers", axis, mults);
     page += "<h2>Score difference</h2>\n<p class=\"what\">Each log's running score less " +
             H(first.call) + "'s: above zero it is ahead.</p>\n" +
             TimeLinesChart("compare-difference", axis, diffs);

@@ -16,8 +16,7 @@ std::string ToUtf8(const std::string& text);
 std::string GroupedNumber(long long n);
 
 // The page of one log. allStatesProvinces: the contest's, for the grid.
-std::string LogReportPage(const ScoredLog& log,
-                          const std::vector<std::string>& allStatesProvinces);
+std::string LogReportPage(const ScoredLog& log, const std::vector<std::string>& allStatesProvinces);
 
 // Two or three logs of one weekend compared, then each log's own sections.
 std::string ComparisonReportPage(const std::vector<ScoredLog>& logs,

@@ -30,17 +30,17 @@ std::vector<std::pair<std::string, std::string>> ShownHeader(const std::vector<H
     std::string category;
     std::vector<std::pair<std::string, std::string>> shown;
     for (const HeaderTag& t : tags) {
-        const bool categoryTag = t.tag == "CATEGORY" || (t.tag.compare(0, 9, "CATEGORY-") == 0 &&
-                                                         t.tag != "CATEGORY-BAND" &&
-                                                         t.tag != "CATEGORY-MODE");
+        const bool categoryTag =
+            t.tag == "CATEGORY" || (t.tag.compare(0, 9, "CATEGORY-") == 0 &&
+                                    t.tag != "CATEGORY-BAND" && t.tag != "CATEGORY-MODE");
         if (categoryTag && !t.value.empty()) category += (category.empty() ? "" : " ") + t.value;
     }
     if (!category.empty()) shown.push_back({"Category", category});
     static const struct {
         const char* tag;
         const char* label;
-    } kShown[] = {{"OPERATORS", "Operators"}, {"NAME", "Name"}, {"CLUB", "Club"},
-                  {"LOCATION", "Location"}};
+    } kShown[] = {
+        {"OPERATORS", "Operators"}, {"NAME", "Name"}, {"CLUB", "Club"}, {"LOCATION", "Location"}};
     for (const auto& s : kShown) {
         for (const HeaderTag& t : tags) {
             if (t.tag == s.tag && !t.value.empty()) {
@@ -99,6 +99,9 @@ ScoredLog ScoredLogOf(const ContestRun& run, const ReplayOutcome& outcome,
         }
         log.qsos.push_back(s);
     }
+    log.operatingMinutes = run.operating.minutes;
+    log.operatingLimitMinutes = run.operating.limitMinutes;
+    log.operatorCategory = run.operating.category;
     for (const LogWarning& w : run.warnings) log.warnings.push_back(WarningLine(w));
     for (const UnreadableLine& u : run.log.unreadable)
         log.warnings.push_back("line " + std::to_string(u.line) + ": not read (" + u.reason + ")");
@@ -145,7 +148,8 @@ int WriteReport(const Options& o, std::string* written) {
     std::vector<ContestRun> runs(o.logs.size());
     for (std::size_t i = 0; i < o.logs.size(); ++i) {
         std::string error;
-        if (FolderExists(o.logs[i])) return Fail(o.logs[i] + " is a folder: report takes log files");
+        if (FolderExists(o.logs[i]))
+            return Fail(o.logs[i] + " is a folder: report takes log files");
         forLog.log = AbsolutePath(o.logs[i]);
         if (!PrepareContestRun(forLog, &runs[i], &error)) return Fail(o.logs[i] + ": " + error);
     }
@@ -196,8 +200,8 @@ int WriteReport(const Options& o, std::string* written) {
     }
 
     const std::vector<std::string> states = ContestStatesProvinces();
-    const std::string page = logs.size() == 1 ? LogReportPage(logs[0], states)
-                                              : ComparisonReportPage(logs, states);
+    const std::string page =
+        logs.size() == 1 ? LogReportPage(logs[0], states) : ComparisonReportPage(logs, states);
     std::string error;
     if (!WriteFileWhole(output, page, &error)) return Fail(error);
     *written = o.output.empty() ? DefaultOutput(runs) : o.output;

@@ -24,15 +24,15 @@ std::string Num(double v) {
 }
 
 std::string Open(const std::string& id, double height, const std::string& label) {
-    return "<svg class=\"chart\" id=\"" + XmlEscape(id) + "\" viewBox=\"0 0 " + Num(kWidth) +
-           " " + Num(height) + "\" role=\"img\" aria-label=\"" + XmlEscape(label) +
+    return "<svg class=\"chart\" id=\"" + XmlEscape(id) + "\" viewBox=\"0 0 " + Num(kWidth) + " " +
+           Num(height) + "\" role=\"img\" aria-label=\"" + XmlEscape(label) +
            "\" xmlns=\"http://www.w3.org/2000/svg\">\n";
 }
 
 std::string Text(double x, double y, const std::string& text, const std::string& anchor,
                  const std::string& cls = "label") {
-    return "<text class=\"" + cls + "\" x=\"" + Num(x) + "\" y=\"" + Num(y) +
-           "\" text-anchor=\"" + anchor + "\">" + XmlEscape(text) + "</text>\n";
+    return "<text class=\"" + cls + "\" x=\"" + Num(x) + "\" y=\"" + Num(y) + "\" text-anchor=\"" +
+           anchor + "\">" + XmlEscape(text) + "</text>\n";
 }
 
 // A legend row along the top: a colour swatch and a name per entry.
@@ -40,8 +40,8 @@ std::string Legend(const std::vector<std::pair<std::string, std::string>>& entri
     std::string s;
     double x = kLeft;
     for (const auto& [name, color] : entries) {
-        s += "<rect class=\"swatch\" x=\"" + Num(x) + "\" y=\"8\" width=\"12\" height=\"12\" fill=\"" +
-             color + "\"/>\n";
+        s += "<rect class=\"swatch\" x=\"" + Num(x) +
+             "\" y=\"8\" width=\"12\" height=\"12\" fill=\"" + color + "\"/>\n";
         s += Text(x + 16, 18, name, "start");
         x += 28 + 7.5 * static_cast<double>(name.size());
     }
@@ -143,11 +143,20 @@ std::string XmlEscape(const std::string& text) {
     out.reserve(text.size());
     for (char c : text) {
         switch (c) {
-            case '&': out += "&amp;"; break;
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
-            case '"': out += "&quot;"; break;
-            default: out += c;
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            default:
+                out += c;
         }
     }
     return out;
@@ -173,8 +182,8 @@ std::string HourBarsChart(const std::string& id, const TimeAxis& axis,
             s += "<rect class=\"bar\" x=\"" + Num(kLeft + h * hourWidth + 1) + "\" y=\"" +
                  Num(top + kPanel - barHeight) + "\" width=\"" + Num(hourWidth - 2) +
                  "\" height=\"" + Num(barHeight) + "\" fill=\"" + panels[p].color + "\"><title>" +
-                 XmlEscape(panels[p].name) + ", hour " + std::to_string(h + 1) + ": " +
-                 Num(v) + "</title></rect>\n";
+                 XmlEscape(panels[p].name) + ", hour " + std::to_string(h + 1) + ": " + Num(v) +
+                 "</title></rect>\n";
         }
         s += "<line class=\"axis\" x1=\"" + Num(kLeft) + "\" x2=\"" + Num(kLeft + kPlotWidth) +
              "\" y1=\"" + Num(top + kPanel) + "\" y2=\"" + Num(top + kPanel) + "\"/>\n";
@@ -254,8 +263,9 @@ std::string CategoryBarsChart(const std::string& id, const std::vector<std::stri
                     "\" role=\"img\" xmlns=\"http://www.w3.org/2000/svg\">\n";
     double x = 8;
     for (const auto& [name, color] : legend) {
-        s += "<rect class=\"swatch\" x=\"" + Num(x) + "\" y=\"8\" width=\"12\" height=\"12\" fill=\"" +
-             color + "\"/>\n" + Text(x + 16, 18, name, "start");
+        s += "<rect class=\"swatch\" x=\"" + Num(x) +
+             "\" y=\"8\" width=\"12\" height=\"12\" fill=\"" + color + "\"/>\n" +
+             Text(x + 16, 18, name, "start");
         x += 28 + 7.5 * static_cast<double>(name.size());
     }
     const double barRoom = kWidthHere - kLabel - kValueRoom;

@@ -5,9 +5,8 @@
 
 namespace {
 
-ScoredQso Q(const std::string& call, double minute, const std::string& continent,
-            long long points, bool counts, const std::string& country = "",
-            const std::string& stateProv = "") {
+ScoredQso Q(const std::string& call, double minute, const std::string& continent, long long points,
+            bool counts, const std::string& country = "", const std::string& stateProv = "") {
     ScoredQso q;
     q.call = call;
     q.minute = minute;
@@ -33,9 +32,9 @@ ScoredLog LogA() {
     ScoredLog log;
     log.call = "DL1ABC";
     log.periodMinutes = 2880;
-    log.qsos = {Q("OK1AA", 10, "EU", 10, true, "OK"),    Q("W1AW", 50, "NA", 10, true, "", "MA"),
-                Q("OK1AA", 70, "EU", 0, false),          Q("DL2AA", 130, "EU", 5, true),
-                Q("DL1ZZ", -2, "EU", 2, true, "DL"),     Q("K2NY", 2885, "NA", 10, true, "", "NY"),
+    log.qsos = {Q("OK1AA", 10, "EU", 10, true, "OK"), Q("W1AW", 50, "NA", 10, true, "", "MA"),
+                Q("OK1AA", 70, "EU", 0, false),       Q("DL2AA", 130, "EU", 5, true),
+                Q("DL1ZZ", -2, "EU", 2, true, "DL"),  Q("K2NY", 2885, "NA", 10, true, "", "NY"),
                 Q("DL5XX/MM", 200, "", 5, true)};
     return log;
 }
@@ -130,22 +129,6 @@ TEST(ReportData, StatesWorkedAndMissingAndTheQsosThatDoNotCount) {
     EXPECT_EQ(t.points, 42);
     EXPECT_EQ(t.countries, 2);
     EXPECT_EQ(t.statesProvinces, 2);
-    // Off: 10-50 (40), 70-130 (60), 130-200 (70), 200-end (2680).
-    EXPECT_EQ(t.operatingMinutes, 30);
-}
-
-TEST(ReportData, OperatingTimeLeavesOutStretchesOfThirtyMinutesOrMore) {
-    EXPECT_EQ(OperatingMinutes({}, 2880), 0);
-    // 29 minutes without a QSO is operating; 30 is off time.
-    EXPECT_EQ(OperatingMinutes({0, 29, 59}, 2880), 2880 - 30 - (2880 - 59));
-    // Before the first QSO and after the last count as off times too.
-    EXPECT_EQ(OperatingMinutes({45, 60, 2860}, 2880), 15 + 20);
-    EXPECT_EQ(OperatingMinutes({2860, 45, 60}, 2880), 35);  // any order
-    // Every 20 minutes all weekend: the whole period.
-    std::vector<double> steady;
-    for (int m = 0; m <= 2880; m += 20) steady.push_back(m);
-    EXPECT_EQ(OperatingMinutes(steady, 2880), 2880);
-    EXPECT_EQ(DurationText(31 * 60 + 42), "31 h 42 min");
 }
 
 TEST(ReportData, ComparisonOfTwoLogs) {

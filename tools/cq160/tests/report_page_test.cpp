@@ -27,7 +27,7 @@ ScoredLog SmallLog(const std::string& call) {
     log.call = call;
     log.logName = call + ".log";
     log.weekend = "CW";
-    log.periodStart = 46416 + 22.0 / 24;  // 2027-01-29 22:00
+    log.periodStart = 46416 + 22.0 / 24;          // 2027-01-29 22:00
     log.header = {{"Name", "\xC8\xE2\xE0\xED"}};  // "Иван" in Windows-1251
     log.hasScore = true;
     log.score = 60;
@@ -105,17 +105,29 @@ TEST(ReportPage, OneLogPageHasEveryChartAndNothingToFetch) {
     EXPECT_NE(page.find("<td class=\"n\">21</td>"), std::string::npos);
     EXPECT_NE(page.find("bad state or province"), std::string::npos);
     EXPECT_NE(page.find("Fri 22:00"), std::string::npos);  // the time axis starts Friday
+    EXPECT_NE(page.find("0 h 00 min of 48 h"), std::string::npos);
+
+    // An operating time past the category's limit is marked.
+    ScoredLog busy = SmallLog("DL1ABC");
+    busy.operatingMinutes = 31 * 60 + 40;
+    busy.operatingLimitMinutes = 30 * 60;
+    busy.operatorCategory = "SINGLE-OP";
+    EXPECT_NE(LogReportPage(busy, {}).find(
+                  "31 h 40 min of 48 h (off periods: 30 minutes or more without a QSO); "
+                  "<span class=\"warn\">more than the 30 h SINGLE-OP may operate</span>"),
+              std::string::npos);
 }
 
 TEST(ReportPage, ComparisonPageHasTheOverlaidChartsAndEachLogsOwn) {
     const std::string page =
         ComparisonReportPage({SmallLog("DL1ABC"), SmallLog("OK2ABC"), SmallLog("RA3ABC")}, {"MA"});
-    for (const char* id : {"compare-rates", "compare-score", "compare-multipliers",
-                           "compare-difference", "compare-continent-qsos", "log1-rates",
-                           "log2-multipliers", "log3-states"})
+    for (const char* id :
+         {"compare-rates", "compare-score", "compare-multipliers", "compare-difference",
+          "compare-continent-qsos", "log1-rates", "log2-multipliers", "log3-states"})
         EXPECT_EQ(Count(page, std::string("id=\"") + id + "\""), 1) << id;
     EXPECT_EQ(Count(page, "<svg class=\"chart"), 6 + 3 * 5);
-    EXPECT_NE(page.find("OK2ABC \xE2\x88\x92 DL1ABC"), std::string::npos);  // the difference's legend
+    EXPECT_NE(page.find("OK2ABC \xE2\x88\x92 DL1ABC"),
+              std::string::npos);  // the difference's legend
 }
 
 TEST(ReportPage, PageFileIsWrittenWholeOrNotAtAll) {
