@@ -134,8 +134,12 @@ void CabrilloExport::addQsoLine(const std::string& call, int freqKHz, const std:
                        Padded(modeText, 2, false) + " " + time.Format("%Y-%m-%d %H%M") + " " +
                        Padded(header_.ownCall, 13, true) + " " + report + " " +
                        Padded(exchSent, 5, true) + "  " + Padded(call, 12, true) + "  " + report +
-                       " " + received + "\r\n";
-    qsoLines_.push_back(line);
+                       " " + received;
+    // A line break in a host text must not split the QSO line.
+    for (char& c : line) {
+        if (c == '\r' || c == '\n' || c == '\0') c = ' ';
+    }
+    qsoLines_.push_back(line + "\r\n");
 }
 
 std::string CabrilloExport::writeFile(int cwContest, int claimedScore,

@@ -136,6 +136,15 @@ TEST(CabrilloText, FileBaseKeepsOnlyLettersDigitsDashAndUnderscore) {
     EXPECT_EQ(CabrilloFileBase("UA1 A*?<>|\"\xC0"), "UA1_A_______");
 }
 
+TEST_F(CabrilloTest, ALineBreakInAnExchangeKeepsTheQsoOneLine) {
+    ASSERT_EQ(export_.beginExport("K1ABC", kStart, kEnd, settings_, 1), 1);
+    export_.addQsoLine("OK1AA", 1830, "CW", COleDateTime(46417.25), "599", "1\r\n4", "599",
+                       "15\n", 1);
+    export_.writeFile(1, 0, "2.21");
+    EXPECT_NE(ReadAll("K1ABC.cbr").find("599 1  4   OK1AA         599 15 \r\nEND-OF-LOG:\r\n"),
+              std::string::npos);
+}
+
 TEST_F(CabrilloTest, ADriveInTheCallStillWritesIntoTheCurrentFolder) {
     ASSERT_EQ(export_.beginExport("C:X", kStart, kEnd, settings_, 1), 1);
     EXPECT_EQ(export_.writeFile(1, 0, "2.21"), "File produced: C_X.cbr");

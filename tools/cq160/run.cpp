@@ -61,6 +61,21 @@ std::string FolderNameFor(const std::string& call) {
 
 namespace {
 
+// The module's Cabrillo file for a call: the call without blanks around,
+// each character but a letter, a digit, "-" and "_" as "_" ("K1ABC/P" gives
+// K1ABC_P.cbr), TAVU.cbr when nothing is left.
+std::string CabrilloFileName(const std::string& call) {
+    const std::string trimmed = TrimBlanks(call);
+    if (trimmed.empty()) return "TAVU.cbr";
+    std::string name;
+    for (char c : trimmed) {
+        const bool kept = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
+                          (c >= '0' && c <= '9') || c == '-' || c == '_';
+        name += kept ? c : '_';
+    }
+    return name + ".cbr";
+}
+
 // The states and provinces of the QSOs that score, by the contest's
 // abbreviations (an "NL" counts as "NF" or "LB", as in the module).
 std::set<std::string> WorkedStatesProvinces(const ContestRun& run, const ReplayOutcome& outcome) {
@@ -328,10 +343,7 @@ int RunLog(Session* s, const std::string& logPath, const std::string& shownLog, 
         const std::string badQso = BadQsoReportName(run.period);
         if (FileExists(badQso)) text += "Bad-QSO report: " + JoinPath(folder, badQso) + "\n";
         if (exporting) {
-            // The module names the file after the call, "/" and "\\" as "_".
-            std::string cabrillo = run.own.call + ".cbr";
-            std::replace(cabrillo.begin(), cabrillo.end(), '/', '_');
-            std::replace(cabrillo.begin(), cabrillo.end(), '\\', '_');
+            const std::string cabrillo = CabrilloFileName(run.own.call);
             std::string written;
             const bool exported = ReadWholeFile(cabrillo, &written);
             text += "Cabrillo file: " +
