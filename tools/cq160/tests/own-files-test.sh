@@ -4,10 +4,11 @@
 # A run that would write over one of its inputs, or into a folder with a
 # Harlo2.ini or plug-in settings cq160 did not make (a logger's own), is
 # refused with exit status 2 and leaves every file byte for byte as it
-# was; cq160's own working folder is used again. Two logs of one call in a
-# batch get a working folder each. A call with a drive ("C:X") leaves its
-# Cabrillo file in the working folder. JSON is UTF-8 (Cyrillic from a
-# Windows-1251 log). An ADIF log without a sent exchange points at --sent.
+# was (score, export and report alike); cq160's own working folder is used
+# again. Two logs of one call in a batch get a working folder each. A call
+# with a drive ("C:X") leaves its Cabrillo file in the working folder. JSON
+# is UTF-8 (Cyrillic from a Windows-1251 log). An ADIF log without a sent
+# exchange points at --sent.
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/script_lib.sh" "$@"
 
@@ -46,6 +47,17 @@ unchanged harlo harlo.before
 rm harlo/Harlo2.ini harlo.before/Harlo2.ini
 expect 2 "was not made by cq160" export logs/DL1ABC.cbr --cty "$cty" --out harlo
 unchanged harlo harlo.before
+
+# report: its page over the log, a working folder of another program.
+expect 2 "does not write over its input" report logs/DL1ABC.cbr -o logs/DL1ABC.cbr --cty "$cty" \
+    --out r
+unchanged logs logs.before
+mkdir -p r/DL1ABC/Plugins
+printf '[Settings]\r\nName=Pat\r\n' >r/DL1ABC/Plugins/CQ-WW-160-CW-SSB.ini
+cp -r r r.before
+expect 2 "was not made by cq160" report logs/DL1ABC.cbr -o page.html --cty "$cty" --out r
+unchanged r r.before
+[ -e page.html ] && { echo "a refused report wrote its page" >&2; fail=1; }
 
 # cq160's own working folder is used again, the next run's files in it.
 expect 0 "Score:" export logs/DL1ABC.cbr --cty "$cty" --out own
