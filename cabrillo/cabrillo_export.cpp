@@ -66,11 +66,18 @@ std::string replaceAll(const std::string& text, const std::string& search,
 }
 
 std::string CabrilloFileBase(const std::string& ownCall) {
-    std::string base = replaceAll(replaceAll(ownCall, "/", "_"), "\\", "_");
-    const std::size_t begin = base.find_first_not_of(" \t\r\n\v\f");
+    const std::size_t begin = ownCall.find_first_not_of(" \t\r\n\v\f");
     if (begin == std::string::npos) return "TAVU";
-    const std::size_t end = base.find_last_not_of(" \t\r\n\v\f");
-    return base.substr(begin, end - begin + 1);
+    const std::size_t end = ownCall.find_last_not_of(" \t\r\n\v\f");
+    std::string base = ownCall.substr(begin, end - begin + 1);
+    // Only what names a file in the current folder on both systems: a
+    // drive ("C:X"), a folder (".." or "A/B") or a device name cannot form.
+    for (char& c : base) {
+        const bool safe = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
+                          (c >= '0' && c <= '9') || c == '-' || c == '_';
+        if (!safe) c = '_';
+    }
+    return base;
 }
 
 int CabrilloExport::beginExport(const std::string& ownCall, const COleDateTime& periodStart,
@@ -127,8 +134,12 @@ void CabrilloExport::addQsoLine(const std::string& call, int freqKHz, const std:
                        Padded(modeText, 2, false) + " " + time.Format("%Y-%m-%d %H%M") + " " +
                        Padded(header_.ownCall, 13, true) + " " + report + " " +
                        Padded(exchSent, 5, true) + "  " + Padded(call, 12, true) + "  " + report +
-                       " " + received + "\r\n";
-    qsoLines_.push_back(line);
+                       " " + received;
+    // A line break in a host text must not split the QSO line.
+    for (char& c : line) {
+        if (c == '\r' || c == '\n' || c == '\0') c = ' ';
+    }
+    qsoLines_.push_back(line + "\r\n");
 }
 
 std::string CabrilloExport::writeFile(int cwContest, int claimedScore,

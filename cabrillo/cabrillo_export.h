@@ -49,8 +49,10 @@ private:
 std::string replaceAll(const std::string& text, const std::string& search,
                        const std::string& replacement);
 
-// The file name of an export for a call: "/" and "\" become "_", white
-// space around is dropped, and an empty result is "TAVU".
+// The file name of an export for a call: white space around is dropped,
+// every character other than an ASCII letter, a digit, "-" and "_" becomes
+// "_" ("K1ABC/P" gives "K1ABC_P", "C:X" gives "C_X"), and an empty result is
+// "TAVU". The file thus always lands in the current folder.
 std::string CabrilloFileBase(const std::string& ownCall);
 
 #endif  // STATS_CABRILLO_CABRILLO_EXPORT_H_

@@ -30,11 +30,18 @@ std::string RemoveReportHeader(bool cw) {
     return cw ? "CQ WW 160M CW DX Contest UBN file " : "CQ WW 160M SSB DX Contest UBN file ";
 }
 
+std::string OneLine(std::string text) {
+    for (char& c : text) {
+        if (c == '\r' || c == '\n' || c == '\0') c = ' ';
+    }
+    return text;
+}
+
 std::string ReportLineFields(const QsoInput& q) {
     const std::string sep = "  ";
-    return "QSO:" + sep + std::to_string(q.freqHz / 1000) + sep + q.mode + sep +
-           q.time.Format("%Y-%m-%d %H%M") + sep + q.ownCall + sep + q.rstSent + sep +
-           q.exchSent + sep + q.call + sep + q.rstRcvd + sep + q.exchRcvd;
+    return OneLine("QSO:" + sep + std::to_string(q.freqHz / 1000) + sep + q.mode + sep +
+                   q.time.Format("%Y-%m-%d %H%M") + sep + q.ownCall + sep + q.rstSent + sep +
+                   q.exchSent + sep + q.call + sep + q.rstRcvd + sep + q.exchRcvd);
 }
 
 void CreateReport(const std::string& path, const std::string& header) {

@@ -27,8 +27,12 @@ std::string CwSwitchReportHeader();
 std::string SsbSwitchReportHeader();
 std::string RemoveReportHeader(bool cwContest);
 
+// A text as it goes into the report: CR, LF and NUL become a blank, so a
+// line break in a host text cannot make one problem two report lines.
+std::string OneLine(std::string text);
+
 // Fields 1 to 10 of a problem line ("QSO:  1830  CW  2026-12-05 2213  ..."),
-// without the trailing message.
+// without the trailing message, each kept to one line (OneLine).
 std::string ReportLineFields(const QsoInput& qso);
 
 // Creates the report anew with its header. Best effort: when the file

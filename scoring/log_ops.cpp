@@ -90,7 +90,7 @@ int AddQso(const QsoInput& qso, const RunContext& run, ContestStore* store) {
         } else {
             record.excluded = 1;
             record.errorFlag = 1;
-            report.Write("  " + entered + kBadStateProv);
+            report.Write("  " + OneLine(entered) + kBadStateProv);
         }
     }
     // One line for every earlier QSO it repeats.

@@ -59,12 +59,7 @@ void LogStore::push_back(CInfo record) {
     facts.band = bandId;
     facts.timed = LinearMilliseconds(record.time, &facts.ms);
     if (!facts.timed) facts.ms = 0;
-    // Looked up before it is added: emplace would make a node every time.
-    auto country = countryIds_.find(record.country);
-    if (country == countryIds_.end())
-        country = countryIds_.emplace(record.country, static_cast<std::uint32_t>(countryIds_.size()))
-                      .first;
-    facts.country = country->second;
+    facts.country = HoldCountry(record.country);
     seqs_.push_back(seq);
     facts_.push_back(facts);
     records_.push_back(std::move(record));
@@ -84,9 +79,54 @@ void LogStore::erase(std::size_t i) {
     const auto countries = byBandCountry_.find(Key(bandId, record.country));
     if (countries != byBandCountry_.end() && --countries->second == 0)
         byBandCountry_.erase(countries);
+    ReleaseCountry(record.country);
     records_.erase(records_.begin() + static_cast<std::ptrdiff_t>(i));
     seqs_.erase(seqs_.begin() + static_cast<std::ptrdiff_t>(i));
     facts_.erase(facts_.begin() + static_cast<std::ptrdiff_t>(i));
+    // Packed only when at least half the numbers are free: the walk over
+    // the records is then paid for by as many removals, each of which moved
+    // the later records anyway.
+    constexpr std::uint32_t kSmallTable = 64;
+    if (countryIdCount_ > kSmallTable && countryIds_.size() * 2 < countryIdCount_)
+        PackCountryIds();
+}
+
+std::uint32_t LogStore::HoldCountry(const std::string& country) {
+    // Looked up before it is added: emplace would make a node every time.
+    auto it = countryIds_.find(country);
+    if (it == countryIds_.end()) {
+        std::uint32_t id;
+        if (freeCountryIds_.empty()) {
+            id = countryIdCount_++;
+        } else {
+            id = freeCountryIds_.back();
+            freeCountryIds_.pop_back();
+        }
+        it = countryIds_.emplace(country, CountryEntry{id, 0}).first;
+    }
+    ++it->second.records;
+    return it->second.id;
+}
+
+void LogStore::ReleaseCountry(const std::string& country) {
+    const auto it = countryIds_.find(country);
+    if (it == countryIds_.end() || --it->second.records != 0) return;
+    freeCountryIds_.push_back(it->second.id);
+    countryIds_.erase(it);
+}
+
+// Numbers 0 .. countries-1 for the countries held, the records renumbered.
+void LogStore::PackCountryIds() {
+    std::vector<std::uint32_t> renumbered(countryIdCount_, kNone);
+    std::uint32_t next = 0;
+    for (auto& country : countryIds_) {
+        renumbered[country.second.id] = next;
+        country.second.id = next++;
+    }
+    for (Facts& facts : facts_) facts.country = renumbered[facts.country];
+    countryIdCount_ = next;
+    freeCountryIds_ = std::vector<std::uint32_t>();
+    countryIds_.rehash(0);  // as few buckets as the countries held need
 }
 
 void LogStore::clear() {
@@ -94,6 +134,8 @@ void LogStore::clear() {
     seqs_.clear();
     facts_.clear();
     countryIds_.clear();
+    freeCountryIds_.clear();
+    countryIdCount_ = 0;
     nextSeq_ = 0;
     bands_.clear();
     modes_.clear();
@@ -105,6 +147,7 @@ void LogStore::shrink_to_fit() {
     records_.shrink_to_fit();
     seqs_.shrink_to_fit();
     facts_.shrink_to_fit();
+    freeCountryIds_.shrink_to_fit();
     if (countryIds_.empty()) countryIds_ = decltype(countryIds_)();
     // A cleared hash table keeps its buckets; a fresh one has none.
     if (byCallBand_.empty()) byCallBand_ = decltype(byCallBand_)();
@@ -113,7 +156,7 @@ void LogStore::shrink_to_fit() {
 
 std::uint32_t LogStore::CountryIdOf(const std::string& country) const {
     const auto it = countryIds_.find(country);
-    return it == countryIds_.end() ? kNone : it->second;
+    return it == countryIds_.end() ? kNone : it->second.id;
 }
 
 bool LogStore::HasCallOnBand(const std::string& call, const std::string& band) const {

@@ -72,12 +72,16 @@ public:
     int CountCallBandMode(const std::string& call, const std::string& band,
                           const std::string& mode) const;
     // Record i's band and country as numbers: equal numbers, equal texts.
-    // Country numbers are below CountryIds(). The Of functions give the
-    // number of a text, kNone for a text no record has had since clear().
+    // Country numbers are below CountryIds(), which stays below twice the
+    // number of countries the records hold (or a small floor): the number
+    // of a country no record holds any more is given to the next new one,
+    // and the numbers are packed again when most are free. The Of functions
+    // give the number of a text, kNone for a text no record has (bands: has
+    // had since clear()).
     static constexpr std::uint32_t kNone = 0xFFFFFFFFu;
     std::uint32_t BandId(std::size_t i) const { return facts_[i].band; }
     std::uint32_t CountryId(std::size_t i) const { return facts_[i].country; }
-    std::size_t CountryIds() const { return countryIds_.size(); }
+    std::size_t CountryIds() const { return countryIdCount_; }
     std::uint32_t BandIdOf(const std::string& band) const { return Find(bands_, band); }
     std::uint32_t CountryIdOf(const std::string& country) const;
     // Record i's time as LinearMilliseconds gives it; false when it gives none.
@@ -117,11 +121,22 @@ private:
     static std::string Key(std::uint32_t id, const std::string& text);
     const EntryList* Entries(const std::string& call, const std::string& band) const;
     std::size_t IndexOf(std::uint64_t seq) const;
+    std::uint32_t HoldCountry(const std::string& country);
+    void ReleaseCountry(const std::string& country);
+    void PackCountryIds();
 
     std::vector<CInfo> records_;
     std::vector<std::uint64_t> seqs_;  // seqs_[i] belongs to records_[i]; ascending
     std::vector<Facts> facts_;         // facts_[i] belongs to records_[i]
-    std::unordered_map<std::string, std::uint32_t> countryIds_;  // never shrinks until clear
+    // A country's number and how many records hold it; only countries that
+    // some record holds are here.
+    struct CountryEntry {
+        std::uint32_t id;
+        std::uint32_t records;
+    };
+    std::unordered_map<std::string, CountryEntry> countryIds_;
+    std::vector<std::uint32_t> freeCountryIds_;  // below countryIdCount_, held by no country
+    std::uint32_t countryIdCount_ = 0;
     std::uint64_t nextSeq_ = 0;
     StringArray bands_;
     StringArray modes_;

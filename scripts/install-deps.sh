@@ -1,8 +1,8 @@
 #!/bin/sh
 # Installs what the build and the tests need on a Debian machine: the native
 # toolchain with GoogleTest and Google Benchmark, the country file
-# (hamradio-files), Chromium (the report pages' browser test), the
-# mingw-w64 cross compiler for the 32-bit DLL, Wine (32-bit) to run it,
+# (hamradio-files), Python 3, Chromium (the report pages' browser test),
+# the mingw-w64 cross compiler for the 32-bit DLL, Wine (32-bit) to run it,
 # Xvfb for screenshots, clang/llvm to check the MSVC-decorated export
 # names. Does nothing when everything is present.
 #   install-deps.sh           everything
@@ -28,13 +28,14 @@ have g++ || need="$need g++"
 [ -f /usr/share/hamradio-files/cty.dat ] || need="$need hamradio-files"
 # Headless Chromium, in which the test of cq160 report's pages loads them.
 have chromium || need="$need chromium"
+# The strict JSON check of cq160's tests, the benchmark's table.
+have python3 || need="$need python3"
 if [ "$native_only" = 0 ]; then
 have i686-w64-mingw32-g++-posix || need="$need g++-mingw-w64-i686 binutils-mingw-w64-i686"
 have clang++ || need="$need clang"
 have llvm-nm || need="$need llvm"
 have Xvfb || need="$need xvfb"
 have xwd || need="$need x11-apps"
-have python3 || need="$need python3"
 wine_ok=1
 have wine || wine_ok=0
 dpkg -s wine32:i386 >/dev/null 2>&1 || wine_ok=0

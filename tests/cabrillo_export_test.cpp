@@ -124,6 +124,33 @@ TEST(CabrilloText, ReplaceAllAndFileBase) {
     EXPECT_EQ(CabrilloFileBase("\t"), "TAVU");
 }
 
+// A drive, a parent folder or a separator in the call must not lead the
+// file out of the working folder.
+TEST(CabrilloText, FileBaseKeepsOnlyLettersDigitsDashAndUnderscore) {
+    EXPECT_EQ(CabrilloFileBase("C:X"), "C_X");
+    EXPECT_EQ(CabrilloFileBase(".."), "__");
+    EXPECT_EQ(CabrilloFileBase("A/B\\C"), "A_B_C");
+    EXPECT_EQ(CabrilloFileBase("K1ABC/P"), "K1ABC_P");
+    EXPECT_EQ(CabrilloFileBase("DL1ABC"), "DL1ABC");
+    EXPECT_EQ(CabrilloFileBase("R3A-B_C"), "R3A-B_C");
+    EXPECT_EQ(CabrilloFileBase("UA1 A*?<>|\"\xC0"), "UA1_A_______");
+}
+
+TEST_F(CabrilloTest, ALineBreakInAnExchangeKeepsTheQsoOneLine) {
+    ASSERT_EQ(export_.beginExport("K1ABC", kStart, kEnd, settings_, 1), 1);
+    export_.addQsoLine("OK1AA", 1830, "CW", COleDateTime(46417.25), "599", "1\r\n4", "599",
+                       "15\n", 1);
+    export_.writeFile(1, 0, "2.21");
+    EXPECT_NE(ReadAll("K1ABC.cbr").find("599 1  4   OK1AA         599 15 \r\nEND-OF-LOG:\r\n"),
+              std::string::npos);
+}
+
+TEST_F(CabrilloTest, ADriveInTheCallStillWritesIntoTheCurrentFolder) {
+    ASSERT_EQ(export_.beginExport("C:X", kStart, kEnd, settings_, 1), 1);
+    EXPECT_EQ(export_.writeFile(1, 0, "2.21"), "File produced: C_X.cbr");
+    EXPECT_NE(ReadAll("C_X.cbr").find("CALLSIGN: C:X\r\n"), std::string::npos);
+}
+
 #if !defined(_WIN32)
 #include "cabrillo/cabrillo_dialog_posix.h"
 #include "resources/resource.h"

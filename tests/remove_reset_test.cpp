@@ -64,6 +64,27 @@ TEST_F(RemoveQsoTest, DropsOnlyTheLinesOfTheRemovedQso) {
     EXPECT_EQ(store_.log[2].call, "K1ABC");
 }
 
+TEST_F(RemoveQsoTest, ALineBreakInAHostTextKeepsTheProblemOneReportLine) {
+    // An exchange from an ADIF field may carry a line break (and a call a NUL).
+    QsoInput broken = Qso("K1AB", At(0, 22, 5), 1822000, "K", "M\r\nA");
+    broken.call = std::string("K1AB\0X", 6);
+    AddQso(Qso("W1AW", At(0, 22, 0)), run_, &store_);
+    AddQso(broken, run_, &store_);
+    EXPECT_EQ(ReadAll("report.txt"),
+              "CQ WW 160 CW DX Contest UBN file \r\n"
+              "QSO:  1822  CW  2027-01-29 2205  DL1ABC  599  14  K1AB X  599  M  A  M  A"
+              " State or Province not acceptable !!!\r\n");
+    EXPECT_EQ(CountBadQsoLines("report.txt"), 1);
+    ASSERT_EQ(store_.log.size(), 2u);
+    EXPECT_EQ(store_.log[1].exchRcvd, "M\r\nA");  // the record keeps the text
+    EXPECT_EQ(store_.log[1].call, broken.call);
+
+    RemoveQso(broken, run_, &store_);
+    EXPECT_EQ(ReadAll("report.txt"), "CQ WW 160M CW DX Contest UBN file \r\n");
+    EXPECT_EQ(CountBadQsoLines("report.txt"), 0);
+    ASSERT_EQ(store_.log.size(), 1u);
+}
+
 TEST_F(RemoveQsoTest, RemovesOnlyTheFirstOfTwoEqualRecords) {
     const QsoInput q = Qso("W1AW", At(0, 23, 0));
     AddQso(q, run_, &store_);

@@ -26,6 +26,19 @@ int Weekend(const Options& o, const ContestLog& log) {
 
 }  // namespace
 
+std::string NoSentExchangeWarning(const CallLocation& own) {
+    std::string exchange = "your CQ zone";
+    if (SendsStateOrProvince(own)) {
+        exchange = "your state or province";
+    } else if (own.found && own.cqZone > 0) {
+        exchange = "your CQ zone (the country file gives " + std::to_string(own.cqZone) +
+                   " for " + (own.entityName.empty() ? own.countryPrefix : own.entityName) + ")";
+    }
+    return "no QSO of this ADIF log gives the exchange sent (STX_STRING, STX, MY_STATE or "
+           "MY_CQ_ZONE), and the module refuses a QSO without one as a missing exchange: "
+           "give --sent with " + exchange;
+}
+
 std::string ChooseExchange(const std::string& logged, const std::string& stateProv,
                            const std::string& zone, const CallLocation& where) {
     if (!logged.empty()) return logged;
@@ -71,10 +84,12 @@ bool PrepareContestRun(const Options& o, ContestRun* run, std::string* error) {
     run->cwWeekend = Weekend(o, log) == 1;
     run->period = PeriodOfLog(log.qsos, run->cwWeekend);
     run->where.clear();
+    bool sentLogged = false;
     for (LogQso& q : log.qsos) {
         run->where.push_back(ResolveCall(run->cty, q.call));
         q.exchRcvd = ChooseExchange(q.exchRcvd, q.rcvdStateProv, q.rcvdZone, run->where.back());
         q.exchSent = ChooseExchange(q.exchSent, q.sentStateProv, q.sentZone, own.where);
+        sentLogged = sentLogged || !q.exchSent.empty();
         if (q.exchSent.empty()) q.exchSent = o.sent;
     }
     WarningContext context;
@@ -119,6 +134,9 @@ bool PrepareContestRun(const Options& o, ContestRun* run, std::string* error) {
                     "): calls issued since may be placed in the wrong country; give --cty "
                     "with a newer cty.dat"});
     }
+    // Many general loggers keep no sent exchange in their ADIF records.
+    if (log.format == "ADIF" && !sentLogged && o.sent.empty())
+        run->warnings.push_back({0, NoSentExchangeWarning(own.where)});
     std::stable_sort(run->warnings.begin(), run->warnings.end(),
                      [](const LogWarning& a, const LogWarning& b) { return a.line < b.line; });
     return true;

@@ -44,6 +44,11 @@ bool PrepareContestRun(const Options& options, ContestRun* run, std::string* err
 std::string ChooseExchange(const std::string& logged, const std::string& stateProv,
                            const std::string& zone, const CallLocation& where);
 
+// The warning for an ADIF log none of whose QSOs gives a sent exchange:
+// it points at --sent, with the CQ zone the own station sends from its
+// country where the country file tells it.
+std::string NoSentExchangeWarning(const CallLocation& own);
+
 // The system clock's date (UTC) as an OLE day number.
 int TodayOleDay();
 

@@ -12,6 +12,7 @@
 #include <windows.h>
 #else
 #include <limits.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -55,6 +56,29 @@ bool WriteWholeFile(const std::string& path, const std::string& text) {
 bool FileExists(const std::string& path) {
     std::error_code ec;
     return fs::is_regular_file(fs::path(path), ec);
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+#if defined(_WIN32)
+    // The volume and the file index name a file; st_ino is 0 on Windows.
+    const auto identity = [](const std::string& path, BY_HANDLE_FILE_INFORMATION* info) {
+        const HANDLE h = CreateFileA(path.c_str(), 0,
+                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                     nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+        if (h == INVALID_HANDLE_VALUE) return false;
+        const bool ok = GetFileInformationByHandle(h, info) != 0;
+        CloseHandle(h);
+        return ok;
+    };
+    BY_HANDLE_FILE_INFORMATION x, y;
+    return identity(a, &x) && identity(b, &y) &&
+           x.dwVolumeSerialNumber == y.dwVolumeSerialNumber &&
+           x.nFileIndexHigh == y.nFileIndexHigh && x.nFileIndexLow == y.nFileIndexLow;
+#else
+    struct stat x, y;
+    return stat(a.c_str(), &x) == 0 && stat(b.c_str(), &y) == 0 && x.st_dev == y.st_dev &&
+           x.st_ino == y.st_ino;
+#endif
 }
 
 bool FolderExists(const std::string& path) {

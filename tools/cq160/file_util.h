@@ -21,6 +21,9 @@ bool ReadWholeFile(const std::string& path, std::string* text, bool* tooLarge = 
 bool WriteWholeFile(const std::string& path, const std::string& text);
 
 bool FileExists(const std::string& path);
+// True when both paths name one existing file, also through another
+// spelling, a link or (Windows) another letter case.
+bool SameFile(const std::string& a, const std::string& b);
 bool FolderExists(const std::string& path);
 
 // The day (UTC) the file was last written, as "yyyy-mm-dd"; empty when it

@@ -9,6 +9,50 @@
 #include "tools/cq160/ini_text.h"
 #include "tools/cq160/log_text.h"
 
+const char kHostIniName[] = "Harlo2.ini";
+const char kSettingsName[] = "Plugins/CQ-WW-160-CW-SSB.ini";
+
+std::string HostIniText(const std::string& hostVersion) {
+    return "[Main]\r\nHarlo=" + hostVersion + "\r\n";
+}
+
+namespace {
+
+// A Harlo2.ini as cq160 writes it, of any cq160 version. The host's own
+// has many more lines and no "cq160" in its version.
+bool IsCq160HostIni(const std::string& text) {
+    const std::string head = "[Main]\r\nHarlo=cq160 ";
+    if (text.compare(0, head.size(), head) != 0) return false;
+    // The version line, and nothing after it.
+    const std::size_t end = text.find_first_of("\r\n", head.size());
+    return end != std::string::npos && text.compare(end, std::string::npos, "\r\n") == 0;
+}
+
+}  // namespace
+
+std::string WorkingFolderRefusal(const std::string& folder, const std::vector<std::string>& names,
+                                 const std::vector<std::string>& inputs) {
+    for (const std::string& name : names) {
+        const std::string path = JoinPath(folder, name);
+        for (const std::string& input : inputs) {
+            if (SameFile(path, input))
+                return "the module would write " + path + ", which is " + input +
+                       ", read by this run: give --out another folder";
+        }
+    }
+    std::string hostIni;
+    const std::string hostIniPath = JoinPath(folder, kHostIniName);
+    if (ReadWholeFile(hostIniPath, &hostIni) && IsCq160HostIni(hostIni)) return std::string();
+    for (const std::string& name : names) {
+        const std::string path = JoinPath(folder, name);
+        if (FileExists(path) || FolderExists(path))
+            return path + " is there already and was not made by cq160 (" + folder +
+                   " has no Harlo2.ini of cq160's): cq160 writes over no file of another "
+                   "program; give --out a folder of its own";
+    }
+    return std::string();
+}
+
 std::string SettingsText(const std::string& existing, bool cwWeekend, const IniValues& extra) {
     IniValues values = {{"Mode", cwWeekend ? "1" : "0"}, {"Start", "1"}};
     values.insert(values.end(), extra.begin(), extra.end());
@@ -157,7 +201,7 @@ bool PrepareHostFolder(const std::string& folder, bool cwWeekend,
                        const IniValues& extra) {
     const std::string plugins = JoinPath(folder, "Plugins");
     if (!MakeFolders(plugins, error)) return false;
-    const std::string settings = JoinPath(plugins, "CQ-WW-160-CW-SSB.ini");
+    const std::string settings = JoinPath(folder, kSettingsName);
     std::string text;
     if (FileExists(settings) && !ReadWholeFile(settings, &text)) {
         *error = "cannot read " + settings;
@@ -167,8 +211,8 @@ bool PrepareHostFolder(const std::string& folder, bool cwWeekend,
         *error = "cannot write " + settings;
         return false;
     }
-    const std::string hostIni = JoinPath(folder, "Harlo2.ini");
-    if (!WriteWholeFile(hostIni, "[Main]\r\nHarlo=" + hostVersion + "\r\n")) {
+    const std::string hostIni = JoinPath(folder, kHostIniName);
+    if (!WriteWholeFile(hostIni, HostIniText(hostVersion))) {
         *error = "cannot write " + hostIni;
         return false;
     }

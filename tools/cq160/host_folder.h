@@ -21,6 +21,23 @@ bool PrepareHostFolder(const std::string& folder, bool cwWeekend,
                        const std::string& hostVersion, std::string* error,
                        const IniValues& extra = IniValues());
 
+// The host's Harlo2.ini as cq160 writes it: "[Main]\r\nHarlo=VERSION\r\n".
+std::string HostIniText(const std::string& hostVersion);
+
+// The files of a working folder that cq160 itself writes there (the
+// module's own files are the caller's to name).
+extern const char kHostIniName[];   // "Harlo2.ini"
+extern const char kSettingsName[];  // "Plugins/CQ-WW-160-CW-SSB.ini"
+
+// Why cq160 must not work in folder, empty when it may. names are the
+// files that cq160 and the module would write there (relative to the
+// folder), inputs the files the run reads. Refused: a name that is one of
+// the inputs; and, unless the folder's Harlo2.ini is one that cq160 wrote
+// (the folder is then one of cq160's working folders), any name that
+// exists already: the folder is someone else's, a logger's own, say.
+std::string WorkingFolderRefusal(const std::string& folder, const std::vector<std::string>& names,
+                                 const std::vector<std::string>& inputs);
+
 // The text of a new settings file: "[Settings]\r\nMode=..\r\nStart=1\r\n",
 // or the existing text with those two keys set; then the extra keys.
 std::string SettingsText(const std::string& existing, bool cwWeekend,

@@ -26,6 +26,12 @@ bool IsDigits(const std::string& text);
 // anything but digits with at most one decimal point, or a value too large.
 bool ParseScaledDecimal(const std::string& text, int scaleDigits, unsigned long long* value);
 
+// A JSON string literal of a text in Windows-1251 (the code page of the
+// logs and of the module): quotes and backslashes escaped, every other
+// byte as its Unicode character in UTF-8, and the bytes that are no text
+// (controls, and 0x98, which the code page leaves unassigned) as \u00XX.
+std::string JsonString(const std::string& windows1251);
+
 // The mode as the host hands it over: "CW"; "SSB" for the phone modes (PH,
 // SSB, USB, LSB, PHONE); anything else in upper case, which the module
 // refuses as a wrong mode.

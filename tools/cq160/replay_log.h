@@ -44,10 +44,18 @@ struct ReplayOutcome {
 // for this period, in the current folder.
 std::string BadQsoReportName(const ContestPeriod& period);
 
-// One AddData0 per QSO after replay->Reset(). With trackTotals the module
-// is also asked for its results after every QSO (a score run only: in
-// report mode each request would write the Cabrillo file).
-ReplayOutcome ReplayLog(Replay* replay, const ContestRun& run, bool trackTotals);
+// One AddData0 per QSO after replay->Reset() (not in report mode), the
+// lines each adds to the bad-QSO report read as they come. With
+// trackTotals, also each QSO's points and new multipliers, from the
+// module's results asked for after a QSO that counts and differs in its
+// band, country, continent, maritime mobile call or state/province from
+// every one before it (a score run only: in report mode each request would
+// write the Cabrillo file). The answers are checked against the module's
+// final totals; should they not add up, the log is replayed once more
+// with a request after every QSO. Linear in the log but for that case;
+// *resultsRequests (when given) gets the number of requests made.
+ReplayOutcome ReplayLog(Replay* replay, const ContestRun& run, bool trackTotals,
+                        int* resultsRequests = nullptr);
 
 // The report's message in the operator's words: "   NO NUMBER !!!" is a
 // "missing exchange", and so on.

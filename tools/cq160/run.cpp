@@ -61,6 +61,21 @@ std::string FolderNameFor(const std::string& call) {
 
 namespace {
 
+// The module's Cabrillo file for a call: the call without blanks around,
+// each character but a letter, a digit, "-" and "_" as "_" ("K1ABC/P" gives
+// K1ABC_P.cbr), TAVU.cbr when nothing is left.
+std::string CabrilloFileName(const std::string& call) {
+    const std::string trimmed = TrimBlanks(call);
+    if (trimmed.empty()) return "TAVU.cbr";
+    std::string name;
+    for (char c : trimmed) {
+        const bool kept = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
+                          (c >= '0' && c <= '9') || c == '-' || c == '_';
+        name += kept ? c : '_';
+    }
+    return name + ".cbr";
+}
+
 // The states and provinces of the QSOs that score, by the contest's
 // abbreviations (an "NL" counts as "NF" or "LB", as in the module).
 std::set<std::string> WorkedStatesProvinces(const ContestRun& run, const ReplayOutcome& outcome) {
@@ -199,6 +214,8 @@ struct Session {
     bool loaded = false;
     std::string modulePath;
     std::string outBase;  // where the logs' working folders go, absolute
+    std::vector<std::string> inputs;       // every file the run reads, absolute
+    std::set<std::string> folderNames;     // a batch's working folders so far, upper case
     // check --windows: the host's part while the module's windows are up,
     // from before the reset until they are closed after the report.
     std::unique_ptr<WindowedHost> windows;
@@ -215,6 +232,29 @@ bool IsLogFileName(const std::string& name) {
 }
 
 std::string Absolute(const std::string& path) { return path.empty() ? path : AbsolutePath(path); }
+
+// A batch log's working folder below outBase: the call's (FolderNameFor),
+// or, when an earlier log of the batch has that one, the call's and the log
+// file's name ("W3ABC_W3ABC_adi"), then a number; never one used before in
+// the batch, in any letter case (the same folder on Windows).
+std::string BatchFolderName(Session* s, const std::string& call, const std::string& logPath) {
+    std::string name = FolderNameFor(call);
+    if (s->folderNames.count(UpperAscii(name))) {
+        std::string file;
+        for (char c : BaseName(logPath)) {
+            const bool kept = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
+                              (c >= '0' && c <= '9') || c == '-';
+            file += kept ? c : '_';
+            if (file.size() == 64) break;
+        }
+        const std::string stem = name + "_" + file;
+        name = stem;
+        for (int n = 2; s->folderNames.count(UpperAscii(name)); ++n)
+            name = stem + "_" + std::to_string(n);
+    }
+    s->folderNames.insert(UpperAscii(name));
+    return name;
+}
 
 bool LoadOnce(Session* s, std::string* error) {
     if (s->loaded) return true;
@@ -238,11 +278,11 @@ int RunLog(Session* s, const std::string& logPath, const std::string& shownLog, 
         return Fail(error);
     }
     const std::string base = o.out.empty() ? "cq160-out" : o.out;
-    const std::string folder =
-        batch || o.out.empty() ? JoinPath(base, FolderNameFor(run.own.call)) : o.out;
+    const std::string name =
+        batch ? BatchFolderName(s, run.own.call, logPath) : FolderNameFor(run.own.call);
+    const std::string folder = batch || o.out.empty() ? JoinPath(base, name) : o.out;
     // A batch moves from folder to folder: its paths start from outBase.
-    const std::string folderPath =
-        batch ? JoinPath(s->outBase, FolderNameFor(run.own.call)) : Absolute(folder);
+    const std::string folderPath = batch ? JoinPath(s->outBase, name) : Absolute(folder);
     // An export starts from the station data of the log's own header: in
     // the keys the module's header dialog is prefilled from, and for the
     // fields the dialog starts from its defaults, typed into the dialog.
@@ -253,6 +293,16 @@ int RunLog(Session* s, const std::string& logPath, const std::string& shownLog, 
             row->module = "not exported: " + other;
             return Fail(shownLog + ": " + other + "; cq160 exports it only with --force");
         }
+    }
+    // Nothing is written before the folder is known to be free for it.
+    std::vector<std::string> written = {kHostIniName, kSettingsName,
+                                        BadQsoReportName(run.period)};
+    if (exporting) written.push_back(CabrilloFileName(run.own.call));
+    const std::string refusal = WorkingFolderRefusal(folderPath, written, s->inputs);
+    if (!refusal.empty()) {
+        row->call = "-";
+        row->module = "refused: " + refusal;
+        return Fail(refusal);
     }
     const ExportHeader header =
         exporting ? PlanExportHeader(run, o.header, !o.call.empty()) : ExportHeader();
@@ -328,10 +378,7 @@ int RunLog(Session* s, const std::string& logPath, const std::string& shownLog, 
         const std::string badQso = BadQsoReportName(run.period);
         if (FileExists(badQso)) text += "Bad-QSO report: " + JoinPath(folder, badQso) + "\n";
         if (exporting) {
-            // The module names the file after the call, "/" and "\\" as "_".
-            std::string cabrillo = run.own.call + ".cbr";
-            std::replace(cabrillo.begin(), cabrillo.end(), '/', '_');
-            std::replace(cabrillo.begin(), cabrillo.end(), '\\', '_');
+            const std::string cabrillo = CabrilloFileName(run.own.call);
             std::string written;
             const bool exported = ReadWholeFile(cabrillo, &written);
             text += "Cabrillo file: " +
@@ -397,6 +444,21 @@ int RunCommand(const Options& o) {
         }
     }
     if (logs.empty()) return Fail("no log in " + o.log);
+    // What the run reads must not be what it writes.
+    for (const std::string& log : logs) s.inputs.push_back(Absolute(log));
+    s.inputs.push_back(a.cty.empty() ? Absolute(DefaultCountryFile()) : a.cty);
+    const struct {
+        const char* option;
+        const std::string& path;
+    } kOutputs[] = {{"--html", a.html}, {"--results", a.results}, {"--json", a.json},
+                    {"--csv", a.csv}};
+    for (const auto& output : kOutputs) {
+        for (const std::string& input : s.inputs) {
+            if (!output.path.empty() && SameFile(output.path, input))
+                return Fail(std::string(output.option) + " " + output.path + " is " + input +
+                            ", read by this run: cq160 does not write over its input");
+        }
+    }
     if (logs.size() == 1 && !folderGiven) {
         std::string report;
         LogRow row;

@@ -22,8 +22,8 @@ std::string MultiplierLists(const ContestRun& run, const ReplayOutcome& outcome)
 // before or after it, when the log has such QSOs).
 std::string HourTable(const ContestRun& run, const ReplayOutcome& outcome);
 
-// A text as a JSON string, quotes included; a CSV field, quoted where it
-// has to be (RFC 4180).
+// A text as a JSON string, quotes included, in UTF-8 (JsonString()); a CSV
+// field, quoted where it has to be (RFC 4180), in the log's code page.
 std::string JsonText(const std::string& text);
 std::string CsvField(const std::string& text);
 

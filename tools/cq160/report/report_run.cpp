@@ -7,11 +7,13 @@
 #include <system_error>
 #include <vector>
 
+#include "tools/cq160/contest_run.h"
 #include "tools/cq160/file_util.h"
 #include "tools/cq160/host_folder.h"
 #include "tools/cq160/log_text.h"
 #include "tools/cq160/module_loader.h"
 #include "tools/cq160/replay.h"
+#include "tools/cq160/replay_log.h"
 #include "tools/cq160/report/report_page.h"
 #include "tools/cq160/results_text.h"
 #include "tools/cq160/run.h"
@@ -165,19 +167,35 @@ int WriteReport(const Options& o, std::string* written) {
     if (!outputFolder.empty() && !FolderExists(outputFolder))
         return Fail("cannot write " + output + ": no folder " + outputFolder);
 
+    // Each log in a working folder of its own, also for two logs of one call;
+    // nothing written over an input or into a folder that is not cq160's.
+    std::vector<std::string> inputs;
+    for (const std::string& log : o.logs) inputs.push_back(AbsolutePath(log));
+    inputs.push_back(AbsolutePath(forLog.cty.empty() ? DefaultCountryFile() : forLog.cty));
+    for (const std::string& input : inputs) {
+        if (SameFile(output, input))
+            return Fail(output + " is " + input + ", read by this run: cq160 does not write "
+                        "over its input");
+    }
+    std::vector<std::string> folders;
+    for (const ContestRun& run : runs) {
+        std::string folder = JoinPath(outBase, FolderNameFor(run.own.call));
+        for (int n = 2; std::find(folders.begin(), folders.end(), folder) != folders.end(); ++n)
+            folder = JoinPath(outBase, FolderNameFor(run.own.call) + "_" + std::to_string(n));
+        const std::string refusal = WorkingFolderRefusal(
+            folder, {kHostIniName, kSettingsName, BadQsoReportName(run.period)}, inputs);
+        if (!refusal.empty()) return Fail(refusal);
+        folders.push_back(folder);
+    }
+
     ModuleApi api;
     bool loaded = false;
     int status = 0;
     std::vector<ScoredLog> logs;
-    std::vector<std::string> folders;
     for (std::size_t i = 0; i < runs.size(); ++i) {
         const ContestRun& run = runs[i];
+        const std::string& folder = folders[i];
         std::string error;
-        // Each log in a working folder of its own, also for two logs of one call.
-        std::string folder = JoinPath(outBase, FolderNameFor(run.own.call));
-        for (int n = 2; std::find(folders.begin(), folders.end(), folder) != folders.end(); ++n)
-            folder = JoinPath(outBase, FolderNameFor(run.own.call) + "_" + std::to_string(n));
-        folders.push_back(folder);
         if (!PrepareHostFolder(folder, run.cwWeekend, std::string("cq160 ") + kCq160Version,
                                &error) ||
             !EnterFolder(folder, &error))

@@ -63,10 +63,10 @@ grep -q "^Score: claimed none, module 10," out.txt || { echo "a warning changed 
 expect 1 "1 QSO is dated after today (2027-01-28)" score good.log --cty "$cty" --out o \
     --today 2027-01-28
 
-# ADIF without a sent exchange: --sent supplies it.
+# ADIF without a sent exchange: a warning, and --sent supplies it.
 adif='<EOH><CALL:4>K1AB<QSO_DATE:8>20270129<TIME_ON:4>2205<BAND:4>160m<MODE:2>CW<STATE:2>MA'
 printf "$adif"'<STATION_CALLSIGN:6>DL1ABC<EOR>\r\n' >nosent.adi
-expect 0 "refused, not kept (missing exchange: 1)" score nosent.adi --cty "$cty" --out o
+expect 1 "refused, not kept (missing exchange: 1)" score nosent.adi --cty "$cty" --out o
 printf "$adif"'<EOR>\r\n' >nocall.adi
 expect 2 "no CALLSIGN): give --call" score nocall.adi --cty "$cty"
 expect 0 "Score: claimed none, module 10," score nosent.adi --cty "$cty" --out o --sent 14

@@ -76,6 +76,7 @@ if [ "$what" = full ] && [ -f "$example/details-args.txt" ]; then
         --csv details.csv --out details-folder --cty "$cty"
     rm -rf details-folder details-stderr.txt
     details="details.txt details.json details.csv"
+    python3 "$(dirname "${BASH_SOURCE[0]}")/strict_json.py" details.json || fail=1
 fi
 
 if [ "$what" = full ]; then

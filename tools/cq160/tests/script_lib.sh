@@ -1,9 +1,12 @@
 # Sourced by cq160's script tests, which are called as
 #   TEST.sh WORKDIR CTY RUNNER... CQ160
-# Sets work, cty and cq160 (the runner's words, if any, then the program),
-# makes WORKDIR afresh and the current directory, and starts fail at 0.
+# Sets work (made absolute), cty and cq160 (the runner's words, if any,
+# then the program), makes WORKDIR afresh and the current directory, starts
+# fail at 0, and on exit fails a test that left a JSON file that does not
+# load strictly.
 # The tests' logs are of 2027: cty is a copy of CTY dated 2027-01-01, so that
 # only the tests about it hear that a country file is older than the log.
+strict_json=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/strict_json.py
 work=$1
 cq160=("${@:3}")
 rm -rf "$work"
@@ -12,6 +15,19 @@ cd "$work" || exit 2
 sed 's/=VER[0-9]\{8\}/=VER20270101/' "$2" >cty-2027.dat || exit 2
 cty=$PWD/cty-2027.dat
 fail=0
+
+# Every JSON file a test leaves must load with a strict parser (UTF-8,
+# RFC 8259): checked when the test ends, whatever it wrote.
+work=$PWD
+check_json_files() {
+    local status=$? files=()
+    mapfile -t files < <(find "$work" -type f -name '*.json')
+    if [ "${#files[@]}" -gt 0 ] && ! python3 "$strict_json" "${files[@]}"; then
+        exit 1
+    fi
+    exit "$status"
+}
+trap check_json_files EXIT
 
 # expect STATUS TEXT ARGS...: exit status STATUS and TEXT in the output.
 expect() {
