@@ -13,11 +13,14 @@
     examples/compare/OK2ABC.log, RA3ABC.log  two rivals of DL1ABC on the
                               same CW weekend, for cq160 report's comparison
                               (RA3ABC's NAME in Windows-1251 Cyrillic)
+    examples/rules/IT9ABC.log   a short CW log from Sicily with one QSO for
+                              each rule a log checker must get right
 
 The logs are synthetic but shaped like real ones: QSOs through the nights
 of the weekend, mostly Europe and North America, W/VE stations with their
 states and provinces, and the cases a log checker has to get right: dupes,
-US stations sending Alaska or Hawaii (not states in this contest), a
+US stations sending Alaska or Hawaii (countries in this contest, not
+states), a
 Quebec station sending the old "PQ", a QSO on 80 m and one in the other
 mode, portable and mobile calls, calls with a foreign prefix or suffix,
 the entities the scoring module counts on their own (Sicily, European
@@ -338,6 +341,44 @@ def period_log(out_dir):
     cabrillo(os.path.join(out_dir, "OK1ABC.log"), header, qsos, transmitter=False)
 
 
+def rules_log(out_dir):
+    """A short CW log of 2027 from Sicily (IT9ABC, a country of its own
+    beside Italy), written by hand: each QSO is one case of the contest's
+    rules, with the result the sponsor gives it (points from IT9, EU)."""
+    qsos = [
+        ("2027-01-29", 2159, "I2ABC", "15"),      # a minute before the start: removed
+        ("2027-01-29", 2200, "I2ABC", "15"),      # at the start: 5, not a dupe of the above
+        ("2027-01-29", 2201, "IT9ZZZ", "15"),     # own country Sicily: 2
+        ("2027-01-29", 2202, "IH9ABC", "33"),     # African Italy: 10
+        ("2027-01-29", 2203, "IT9ABC", "15"),     # the own call: not a QSO
+        ("2027-01-29", 2204, "IT9ABC/P", "15"),   # another call: 2
+        ("2027-01-29", 2210, "N7XYZ", "AK"),      # a US station in Alaska: KL, 10
+        ("2027-01-29", 2211, "K6XYZ", "hi"),      # in Hawaii: KH6, 10
+        ("2027-01-29", 2212, "KL7XYZ", "01"),     # Alaska by its call: 10, no new multiplier
+        ("2027-01-29", 2213, "VE3XYZ", "AK"),     # no Canadian province
+        ("2027-01-29", 2214, "K1XYZ/MM", "08"),   # a ship: 5, no multiplier
+        ("2027-01-29", 2215, "W1XYZ", "MA"),      # a state: 10
+        ("2027-01-30", 300, "4U1VIC", "15"),      # Vienna International Centre: 5
+        ("2027-01-30", 301, "OE1XYZ", "15"),      # Austria: 5
+        ("2027-01-31", 2159, "OK1ABC", "15"),     # the last minute: 5
+        ("2027-01-31", 2200, "OK1XYZ", "15"),     # at the end: removed
+        ("2027-01-31", 2214, "DL1XYZ", "14"),     # after the end: removed
+    ]
+    rows = [dict(khz=1822 + i, mode="CW", date=d, time=t, own="IT9ABC", rst_sent="599",
+                 exch_sent="15", call=c, rst_rcvd="599", exch_rcvd=x)
+            for i, (d, t, c, x) in enumerate(qsos)]
+    header = [
+        "CALLSIGN: IT9ABC", "CONTEST: CQ-160-CW", "CATEGORY-OPERATOR: SINGLE-OP",
+        "CATEGORY-ASSISTED: NON-ASSISTED", "CATEGORY-BAND: 160M", "CATEGORY-MODE: CW",
+        "CATEGORY-POWER: LOW", "CATEGORY-STATION: FIXED", "CATEGORY-TRANSMITTER: ONE",
+        "CLAIMED-SCORE: %s" % RULES_CLAIMED, "CREATED-BY: make-examples.py",
+        "LOCATION: DX", "NAME: Example Operator", "OPERATORS: IT9ABC",
+        "SOAPBOX: Synthetic example log for cq160: one QSO for each scoring rule.",
+    ]
+    os.makedirs(out_dir, exist_ok=True)
+    cabrillo(os.path.join(out_dir, "IT9ABC.log"), header, rows, transmitter=False)
+
+
 def ssb_log(out_dir):
     m = Maker(16002)
     days = ["2027-02-26", "2027-02-27", "2027-02-28"]
@@ -453,12 +494,15 @@ def compare_logs(out_dir, cw_qsos):
 
 # The claimed scores: the CW one as the module counts the log, the SSB one
 # as its operator counted before taking the dupes out.
-CW_CLAIMED = "263886"
+CW_CLAIMED = "266326"
 SSB_CLAIMED = "116309"
 # The rivals' claimed scores: OK2ABC's as the module counts it, RA3ABC's
 # a little higher.
-OK2ABC_CLAIMED = "222417"
+OK2ABC_CLAIMED = "225498"
 RA3ABC_CLAIMED = "199512"
+# The rules log counted by hand: 12 QSOs, 79 points, 8 countries (I, IT9,
+# IG9, KL, KH6, 4U1V, OE, OK) and 1 state (MA).
+RULES_CLAIMED = "711"
 
 if __name__ == "__main__":
     cw_qsos = cw_log(os.path.join(HERE, "cw"))
@@ -467,3 +511,4 @@ if __name__ == "__main__":
     adif_numbers(os.path.join(HERE, "cw-adif", "DL1ABC.adi"), cw_qsos)
     period_log(os.path.join(HERE, "period"))
     compare_logs(os.path.join(HERE, "compare"), cw_qsos)
+    rules_log(os.path.join(HERE, "rules"))

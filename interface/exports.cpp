@@ -48,6 +48,7 @@ RunContext CurrentRun() {
     RunContext run;
     run.cwContest = g_cwContest;
     run.badQsoPath = g_badQsoPath;
+    run.period = g_scoringPeriod;
     return run;
 }
 

@@ -25,6 +25,7 @@ std::string g_ownCountry;
 std::string g_ownContinent;
 std::string g_periodStartDayMonth;
 std::string g_periodEndDate;
+ScoringPeriod g_scoringPeriod;
 
 int g_claimedScore = 0;
 CabrilloExport g_cabrilloExport;

@@ -17,6 +17,7 @@
 #include <string>
 
 #include "cabrillo/cabrillo_export.h"
+#include "scoring/contest_rules.h"
 #include "scoring/qso_record.h"
 #include "scoring/run_state.h"
 
@@ -48,6 +49,7 @@ extern std::string g_ownCountry;
 extern std::string g_ownContinent;
 extern std::string g_periodStartDayMonth;
 extern std::string g_periodEndDate;
+extern ScoringPeriod g_scoringPeriod;  // the period that judges AddData0's QSOs
 
 // Host thread only: the score of the last summary, and the export that a
 // reset in report mode prepared.

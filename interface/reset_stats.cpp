@@ -3,6 +3,7 @@
 #include "interface/host_version.h"
 #include "interface/module_state.h"
 #include "platform/settings.h"
+#include "platform/text_util.h"
 #include "scoring/bad_qso_report.h"
 #include "scoring/contest_rules.h"
 #include "scoring/log_ops.h"
@@ -12,6 +13,7 @@ void ResetStats(const ResetArgs& a) {
     const Settings settings = ModuleSettings();
     g_periodStartDayMonth = a.periodStart.Format("%d.%m");
     g_periodEndDate = a.periodEnd.Format("%d.%m.%Y");
+    g_scoringPeriod = ScoringPeriod(a.periodStart, a.periodEnd);
     g_hostVersion = LookUpHostVersion(a.pathPrefix, g_hostVersion);
 
     g_ownCountry = a.ownCountry;
@@ -25,7 +27,12 @@ void ResetStats(const ResetArgs& a) {
         if (UsesRussianTexts(a.ownCountry)) g_altLanguage = 1;
         ResetStore(&g_store);
     }
-    g_cwContest = settings.ReadInt("Mode");
+    // The contest window writes the weekend there. Before the operator has
+    // chosen one (a first start: no key, or the empty text the window copies
+    // from its unchecked boxes) the period tells: January is the CW weekend.
+    const std::string mode = settings.ReadText("Mode");
+    g_cwContest = mode.empty() ? (g_scoringPeriod.StartsInJanuary() ? 1 : 0)
+                               : ParseLeadingInt(mode);
 
     g_reportMode = a.reportMode;
     if (g_reportMode) {

@@ -189,6 +189,15 @@ bool OleDateFromParts(int year, int month, int day, int hour, int minute,
     return true;
 }
 
+bool OleDateToSeconds(double date, long long* seconds) {
+    OleDateParts p;
+    if (!OleDateToParts(date, &p)) return false;
+    const long long serial =
+        DaysBeforeYear(p.year) + DaysBeforeMonth(p.year, p.month) + p.day - 1 - kEpochDay;
+    *seconds = serial * kSecondsPerDay + p.hour * 3600 + p.minute * 60 + p.second;
+    return true;
+}
+
 std::string COleDateTime::Format(const char* pattern) const {
     if (pattern == nullptr || m_status == null) return std::string();
     OleDateParts parts;

@@ -30,6 +30,12 @@ bool OleDateToParts(double date, OleDateParts* parts);
 // Half a second rounds up, and so does a time up to 1e-11 day short of it;
 // the last half second of 9999-12-31 thus gives 10000-01-01, as on Windows.
 
+// The date as whole seconds since 1899-12-30 00:00, rounded as
+// OleDateToParts rounds (so 1899-12-29 06:00, the OLE date -1.25, is
+// -64800). False where OleDateToParts is. Seconds compare as the shown
+// times do, free of the day fraction's binary rounding.
+bool OleDateToSeconds(double date, long long* seconds);
+
 // Inverse of OleDateToParts for whole seconds; returns false for fields
 // outside their ranges. Used by tests and by whoever builds dates by hand.
 bool OleDateFromParts(int year, int month, int day, int hour, int minute,

@@ -7,6 +7,8 @@
 
 const char kWrongBand[] = "   WRONG BAND !!!";
 const char kWrongMode[] = "   WRONG MODE !!!";
+const char kOutsidePeriod[] = "   OUTSIDE CONTEST PERIOD !!!";
+const char kOwnCall[] = "   OWN CALL !!!";
 const char kNoNumber[] = "   NO NUMBER !!!";
 const char kDupe[] = "   DUPE !!!";
 const char kBadStateProv[] = " State or Province not acceptable !!!";

@@ -11,6 +11,8 @@
 // Message texts, written directly after the last field.
 extern const char kWrongBand[];
 extern const char kWrongMode[];
+extern const char kOutsidePeriod[];
+extern const char kOwnCall[];
 extern const char kNoNumber[];
 extern const char kDupe[];
 extern const char kBadStateProv[];

@@ -57,6 +57,29 @@ const CContestRules& BandRules() {
 
 const char* WeekendMode(int cwContest) { return cwContest ? "CW" : "SSB"; }
 
+ScoringPeriod::ScoringPeriod(const COleDateTime& start, const COleDateTime& end) {
+    if (start.GetStatus() != COleDateTime::valid || end.GetStatus() != COleDateTime::valid)
+        return;
+    OleDateParts parts;
+    if (!OleDateToSeconds(start.m_dt, &start_) || !OleDateToSeconds(end.m_dt, &end_) ||
+        !OleDateToParts(start.m_dt, &parts) || start_ >= end_) {
+        return;
+    }
+    valid_ = true;
+    startsInJanuary_ = parts.month == 1;
+}
+
+bool ScoringPeriod::Excludes(const COleDateTime& time) const {
+    long long t;
+    if (!valid_ || time.GetStatus() != COleDateTime::valid || !OleDateToSeconds(time.m_dt, &t))
+        return false;
+    return t < start_ || t >= end_;
+}
+
+bool IsOwnCall(const std::string& ownCall, const std::string& call) {
+    return !ownCall.empty() && EqualsNoCase(ownCall, call);
+}
+
 // ---- Points ---------------------------------------------------------------
 
 int QsoPoints(const std::string& call, bool sameCountry, bool sameContinent) {
@@ -103,6 +126,19 @@ std::string QsoCountry(const std::string& call, const std::string& countryPrefix
     // the results, the call check and the windows alike).
     if (IsMaritimeMobile(call)) return std::string();
     return UsesOwnDetailedPrefix(detailedPrefix) ? detailedPrefix : countryPrefix;
+}
+
+const CountryByExchange* CountryOfUsExchange(const std::string& countryPrefix,
+                                             const std::string& call,
+                                             const std::string& exchRcvd) {
+    // The prefixes and continents the host's country file gives KL7 and KH6 calls.
+    static const CountryByExchange kCountries[] = {{"AK", "KL", "NA"}, {"HI", "KH6", "OC"}};
+    if (countryPrefix != "K" || IsMaritimeMobile(call)) return nullptr;
+    const std::string text = UpperTrimmed(exchRcvd);
+    for (const CountryByExchange& c : kCountries) {
+        if (text == c.exchange) return &c;
+    }
+    return nullptr;
 }
 
 bool CountsThroughStateProv(const std::string& country) {
@@ -168,8 +204,10 @@ int isStateProv(const std::string& text) {
     return kAll.count(text) != 0 ? 1 : 0;
 }
 
-bool SendsStateProv(const std::string& countryPrefix, const std::string& call) {
-    return CountsThroughStateProv(countryPrefix) && !IsMaritimeMobile(call);
+bool SendsStateProv(const std::string& countryPrefix, const std::string& call,
+                    const std::string& exchRcvd) {
+    return CountsThroughStateProv(countryPrefix) && !IsMaritimeMobile(call) &&
+           !CountryOfUsExchange(countryPrefix, call, exchRcvd);
 }
 
 std::string NormalisedStateProv(const std::string& exchRcvd, const std::string& call) {

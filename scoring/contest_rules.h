@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/ole_date.h"
+
 // ---- Bands, modes and the weekend ----------------------------------------
 
 // A fixed text list with a case-insensitive membership test.
@@ -34,6 +36,33 @@ const CContestRules& BandRules();  // {"160m"}
 // The one mode the weekend scores: "CW" on the CW weekend, else "SSB"
 // (exact, as QSOs and typed calls must carry it).
 const char* WeekendMode(int cwContest);
+
+// The contest period the host hands to the reset. A QSO counts from the
+// start up to, not including, the end (a QSO logged at 22:00 on Sunday is
+// after the contest), each time taken in whole seconds as it is shown. The
+// period judges QSOs only when both dates are valid and the start lies
+// before the end; a QSO without a valid time is not judged by it either.
+class ScoringPeriod {
+public:
+    ScoringPeriod() = default;  // judges nothing
+    ScoringPeriod(const COleDateTime& start, const COleDateTime& end);
+
+    bool valid() const { return valid_; }
+    // True when the period is valid, the time is valid and outside it.
+    bool Excludes(const COleDateTime& time) const;
+    // True when the period is valid and starts in January: the CW weekend
+    // (the SSB weekend is in February, or on 1 March at the latest).
+    bool StartsInJanuary() const { return valid_ && startsInJanuary_; }
+
+private:
+    bool valid_ = false;
+    bool startsInJanuary_ = false;
+    long long start_ = 0, end_ = 0;  // seconds since 1899-12-30 00:00
+};
+
+// True when the worked call is the own call, letter case ignored: the
+// station cannot work itself (a "/P" call is another call and counts).
+bool IsOwnCall(const std::string& ownCall, const std::string& call);
 
 // ---- Points ---------------------------------------------------------------
 
@@ -68,6 +97,20 @@ bool UsesOwnDetailedPrefix(const std::string& detailedPrefix);
 std::string QsoCountry(const std::string& call, const std::string& countryPrefix,
                        const std::string& detailedPrefix);
 
+// A US station that sends "AK" or "HI" is in Alaska or Hawaii, which the
+// contest counts as countries (KL7, KH6), not as states. Returns that
+// country as the host's country file names it, or null when the QSO is
+// none of these (another country prefix than "K", a maritime mobile
+// station, any other exchange; blanks and letter case are ignored).
+struct CountryByExchange {
+    const char* exchange;   // "AK"
+    const char* country;    // "KL"
+    const char* continent;  // "NA"
+};
+const CountryByExchange* CountryOfUsExchange(const std::string& countryPrefix,
+                                             const std::string& call,
+                                             const std::string& exchRcvd);
+
 // True for the countries (exact prefixes "K" and "VE") whose stations are
 // multipliers only through their state or province, never as a country.
 bool CountsThroughStateProv(const std::string& country);
@@ -86,8 +129,10 @@ extern const char* const g_stateProvTable[];
 int isStateProv(const std::string& text);
 
 // True when a QSO's exchange is taken as a state or province: a station of
-// a country that counts through them, not maritime mobile.
-bool SendsStateProv(const std::string& countryPrefix, const std::string& call);
+// a country that counts through them, not maritime mobile, and not a US
+// station in Alaska or Hawaii (CountryOfUsExchange).
+bool SendsStateProv(const std::string& countryPrefix, const std::string& call,
+                    const std::string& exchRcvd);
 
 // The state/province a station's exchange stands for: upper-cased and
 // trimmed, with the postal codes operators send today taken as the

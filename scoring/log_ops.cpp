@@ -58,6 +58,11 @@ CInfo RecordFromInput(const QsoInput& qso) {
     r.exchSent = qso.exchSent;
     r.zone = ParseLeadingInt(qso.exchRcvd);
     r.country = QsoCountry(qso.call, qso.countryPrefix, qso.detailedPrefix);
+    if (const CountryByExchange* abroad =
+            CountryOfUsExchange(qso.countryPrefix, qso.call, qso.exchRcvd)) {
+        r.country = abroad->country;
+        r.continent = abroad->continent;
+    }
     r.freqKHz = qso.freqHz / 1000;
     return r;
 }
@@ -74,6 +79,16 @@ int AddQso(const QsoInput& qso, const RunContext& run, ContestStore* store) {
         report.Write(kWrongMode);
         return 0;
     }
+    // The sponsor removes these; kept, they would also make the real QSO
+    // with the same station a dupe.
+    if (run.period.Excludes(qso.time)) {
+        report.Write(kOutsidePeriod);
+        return 0;
+    }
+    if (IsOwnCall(qso.ownCall, qso.call)) {
+        report.Write(kOwnCall);
+        return 0;
+    }
     if (qso.exchRcvd.empty() || qso.exchSent.empty()) {
         report.Write(kNoNumber);
         return 0;
@@ -82,7 +97,7 @@ int AddQso(const QsoInput& qso, const RunContext& run, ContestStore* store) {
         store->bandsWorked.end()) {
         store->bandsWorked.push_back(qso.band);
     }
-    if (SendsStateProv(qso.countryPrefix, qso.call)) {
+    if (SendsStateProv(qso.countryPrefix, qso.call, qso.exchRcvd)) {
         const std::string entered = UpperTrimmed(qso.exchRcvd);
         const std::string stateProv = NormalisedStateProv(qso.exchRcvd, qso.call);
         if (isStateProv(stateProv)) {
@@ -114,7 +129,7 @@ int RemoveQso(const QsoInput& qso, const RunContext& run, ContestStore* store) {
     if (found < log.size()) {
         const int slot = BandSlot(local.band);
         EraseFirst(&store->bandZones[slot], static_cast<unsigned>(local.zone));
-        if (SendsStateProv(qso.countryPrefix, qso.call))
+        if (SendsStateProv(qso.countryPrefix, qso.call, qso.exchRcvd))
             EraseFirst(&store->bandStateProvs[slot], NormalisedStateProv(qso.exchRcvd, qso.call));
         log.erase(found);
     }

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "scoring/contest_rules.h"
 #include "scoring/qso_input.h"
 #include "scoring/qso_record.h"
 
@@ -13,10 +14,12 @@
 struct RunContext {
     int cwContest = 0;        // nonzero = the CW weekend is scored
     std::string badQsoPath;   // report file; empty = report lines are lost
+    ScoringPeriod period;     // the reset's contest period
 };
 
-// Checks band, mode, weekend and exchange, marks bad states/provinces and
-// dupes, writes one report line per problem and appends the record.
+// Checks band, mode, weekend, period, the own call and the exchange, marks
+// bad states/provinces and dupes, writes one report line per problem and
+// appends the record.
 // Returns 1 when stored (marked or not), 0 when refused.
 int AddQso(const QsoInput& qso, const RunContext& run, ContestStore* store);
 
@@ -25,7 +28,8 @@ int AddQso(const QsoInput& qso, const RunContext& run, ContestStore* store);
 // Always returns 1.
 int RemoveQso(const QsoInput& qso, const RunContext& run, ContestStore* store);
 
-// The record AddQso would store for qso, before marks and the state/province.
+// The record AddQso would store for qso, before marks and the state/province:
+// a US station in Alaska or Hawaii already as a QSO with that country.
 CInfo RecordFromInput(const QsoInput& qso);
 
 // Empties the log and the worked bands, and resets the previous-QSO row of

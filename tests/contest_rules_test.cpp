@@ -67,9 +67,13 @@ TEST(ContestRules, WAndVeCountOnlyThroughStatesAndProvinces) {
     for (const char* country : {"K", "VE"}) {
         EXPECT_TRUE(CountsThroughStateProv(country)) << country;
         EXPECT_FALSE(CountsAsCountry(country)) << country;
-        EXPECT_TRUE(SendsStateProv(country, "W1AW")) << country;
-        EXPECT_FALSE(SendsStateProv(country, "W1AW/MM")) << country;  // a ship sends a zone
+        EXPECT_TRUE(SendsStateProv(country, "W1AW", "MA")) << country;
+        EXPECT_FALSE(SendsStateProv(country, "W1AW/MM", "MA")) << country;  // a ship sends a zone
     }
+    // Alaska and Hawaii are countries: sent by a US station, not a state.
+    EXPECT_FALSE(SendsStateProv("K", "W1AW", " ak "));
+    EXPECT_FALSE(SendsStateProv("K", "W1AW", "HI"));
+    EXPECT_TRUE(SendsStateProv("VE", "VE3AA", "AK"));
     for (const char* country : {"KL7", "KH6", "VO", "DL", "IT9", "k", "ve"}) {
         EXPECT_FALSE(CountsThroughStateProv(country)) << country;
         EXPECT_TRUE(CountsAsCountry(country)) << country;

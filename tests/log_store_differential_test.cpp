@@ -55,7 +55,7 @@ int PlainAdd(const QsoInput& qso, const RunContext& run, PlainStore* store) {
         if (std::find(store->bandsWorked.begin(), store->bandsWorked.end(), qso.band) ==
             store->bandsWorked.end())
             store->bandsWorked.push_back(qso.band);
-        if (SendsStateProv(qso.countryPrefix, qso.call)) {
+        if (SendsStateProv(qso.countryPrefix, qso.call, qso.exchRcvd)) {
             const std::string stateProv = NormalisedStateProv(qso.exchRcvd, qso.call);
             if (isStateProv(stateProv)) {
                 record.stateProv = stateProv;
@@ -89,7 +89,7 @@ void PlainRemove(const QsoInput& qso, const RunContext& run, PlainStore* store) 
             StringArray& states = store->states[BandSlot(local.band)];
             const auto state =
                 std::find(states.begin(), states.end(), NormalisedStateProv(qso.exchRcvd, qso.call));
-            if (SendsStateProv(qso.countryPrefix, qso.call) && state != states.end()) states.erase(state);
+            if (SendsStateProv(qso.countryPrefix, qso.call, qso.exchRcvd) && state != states.end()) states.erase(state);
             store->log.erase(it);
             break;
         }

@@ -15,8 +15,12 @@ std::string VerdictText(int verdict) {
 void Replay::Reset(int reportRequest, const OwnStation& own, const ContestPeriod& period) {
     ownCall_ = own.call;
     COleDateTime start(period.start), end(period.end);
+    // The own station's country as its QSOs are stored: an own station in
+    // Sicily scores mainland Italy as another country, as it scores Sicily
+    // as its own.
+    const std::string country = ModuleCountry(own.where);
     api_.resetStats("", reportRequest, own.call.c_str(), &start, &end, "", "", "", "", "", "", "",
-                    "", "", own.where.countryPrefix.c_str(), 0, 0, 0, 0.0, 0.0, "",
+                    "", "", country.c_str(), 0, 0, 0, 0.0, 0.0, "",
                     own.where.continent.c_str(), "");
 }
 

@@ -116,6 +116,8 @@ std::string ProblemInWords(const std::string& line) {
     } kMessages[] = {
         {"WRONG BAND !!!", "wrong band"},
         {"WRONG MODE !!!", "wrong mode"},
+        {"OUTSIDE CONTEST PERIOD !!!", "outside the contest period"},
+        {"OWN CALL !!!", "QSO with the own call"},
         {"NO NUMBER !!!", "missing exchange"},
         {"State or Province not acceptable !!!", "bad state or province"},
         {"DUPE !!!", "dupe"},

@@ -82,8 +82,20 @@ std::set<std::string> WorkedStatesProvinces(const ContestRun& run, const ReplayO
     std::set<std::string> worked;
     for (std::size_t i = 0; i < outcome.qsos.size(); ++i) {
         const LogQso& q = run.log.qsos[i];
-        if (outcome.qsos[i].Counts() && SendsStateOrProvince(run.where[i]))
+        if (outcome.qsos[i].Counts() &&
+            SendsStateOrProvince(ScoringLocation(run.where[i], q.call, q.exchRcvd)))
             worked.insert(StateOrProvince(q.exchRcvd, q.call));
+    }
+    return worked;
+}
+
+// The countries of the QSOs that score, as the module stores them.
+std::set<std::string> WorkedCountries(const ContestRun& run, const ReplayOutcome& outcome) {
+    std::set<std::string> worked;
+    for (std::size_t i = 0; i < outcome.qsos.size(); ++i) {
+        const LogQso& q = run.log.qsos[i];
+        if (outcome.qsos[i].Counts())
+            worked.insert(ModuleCountry(ScoringLocation(run.where[i], q.call, q.exchRcvd)));
     }
     return worked;
 }
@@ -123,7 +135,16 @@ std::string CheckSection(const Options& o, const ContestRun& run, const ReplayOu
             "take it as typed (it takes two-digit CQ zones and the call-area digits of "
             "US and Canadian stations)\n";
     const std::string typed = UpperAscii(TrimBlanks(o.exch));
-    if (stateProvStation) {
+    const CallLocation scoredAt = ScoringLocation(at, o.checkCall, o.exch);
+    if (stateProvStation && !SendsStateOrProvince(scoredAt)) {
+        // A US station in Alaska or Hawaii: a country, not a state.
+        const std::string country = ModuleCountry(scoredAt);
+        text += "Contest: " + typed + " is " + scoredAt.entityName + " (" + country +
+                "), a country of this contest, not a state, " +
+                (WorkedCountries(run, outcome).count(country) ? "already worked"
+                                                             : "a new multiplier") +
+                "\n";
+    } else if (stateProvStation) {
         const std::string mult = StateOrProvince(typed, o.checkCall);
         const std::string named = mult == typed ? typed : typed + " (" + mult + ")";
         const std::string kind = at.countryPrefix == "VE" ? "province" : "state";

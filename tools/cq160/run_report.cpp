@@ -131,7 +131,7 @@ std::string ResultsForReading(const std::string& results) {
 }
 
 std::string ScoreLine(const ContestRun& run, const std::string& results) {
-    const ScoreCount count = CountScore(run.log.qsos, run.where, run.own, run.cwWeekend);
+    const ScoreCount count = CountScore(run.log.qsos, run.where, run.own, run.cwWeekend, run.period);
     long long claimed = 0, stated = 0;
     std::string text = "Score: claimed ";
     text += ParseClaimedScore(run.log.claimedScore, &claimed) ? std::to_string(claimed) : "none";

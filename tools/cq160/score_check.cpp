@@ -1,5 +1,6 @@
 #include "tools/cq160/score_check.h"
 
+#include <cmath>
 #include <iterator>
 #include <set>
 
@@ -28,7 +29,38 @@ bool IsLabrador(const std::string& call) {
            (text.size() > 4 && text.compare(text.size() - 4, 4, "/VO2") == 0);
 }
 
+bool SameCall(const std::string& a, const std::string& b) {
+    return !a.empty() && UpperAscii(a) == UpperAscii(b);
+}
+
+// Whole seconds since 1899-12-30 00:00: a log's times and the period's
+// limits compare as the clock reads them.
+long long Seconds(const UtcTime& t) {
+    return OleDayNumber(t.year, t.month, t.day) * 86400LL + t.hour * 3600 + t.minute * 60 +
+           t.second;
+}
+long long Seconds(double oleDays) { return std::llround(oleDays * 86400); }
+
 }  // namespace
+
+CallLocation ScoringLocation(const CallLocation& where, const std::string& call,
+                             const std::string& exchange) {
+    if (where.countryPrefix != "K" || IsMaritimeMobileCall(call)) return where;
+    const std::string sent = UpperAscii(TrimBlanks(exchange));
+    CallLocation at = where;
+    if (sent == "AK") {
+        at.countryPrefix = at.detailedPrefix = "KL";
+        at.continent = "NA";
+        at.cqZone = 1;
+        at.entityName = "Alaska";
+    } else if (sent == "HI") {
+        at.countryPrefix = at.detailedPrefix = "KH6";
+        at.continent = "OC";
+        at.cqZone = 31;
+        at.entityName = "Hawaii";
+    }
+    return at;
+}
 
 bool SendsStateOrProvince(const CallLocation& where) {
     return where.countryPrefix == "K" || where.countryPrefix == "VE";
@@ -47,15 +79,17 @@ std::string StateOrProvince(const std::string& exchange, const std::string& call
 }
 
 ScoreCount CountScore(const std::vector<LogQso>& qsos, const std::vector<CallLocation>& where,
-                      const OwnStation& own, bool cwWeekend) {
+                      const OwnStation& own, bool cwWeekend, const ContestPeriod& period) {
     ScoreCount count;
     const std::string ownCountry = ModuleCountry(own.where);
     std::set<std::string> worked;  // call + band of every QSO kept in the log
     std::set<std::string> countries, statesProvinces;
     for (std::size_t i = 0; i < qsos.size(); ++i) {
         const LogQso& q = qsos[i];
-        const CallLocation& w = where[i];
+        const CallLocation w = ScoringLocation(where[i], q.call, q.exchRcvd);
+        const long long t = Seconds(q.time);
         if (q.band != "160m" || q.mode != (cwWeekend ? "CW" : "SSB") ||
+            t < Seconds(period.start) || t >= Seconds(period.end) || SameCall(own.call, q.call) ||
             TrimBlanks(q.exchSent).empty() || TrimBlanks(q.exchRcvd).empty()) {
             ++count.refused;
             continue;

@@ -1,10 +1,13 @@
 // cq160's own count of a log's score, from the contest rules rather than
 // from the module, to check the module's figure against:
-//   - only QSOs on 160 m in the weekend's mode with both exchanges count;
+//   - only QSOs on 160 m in the weekend's mode, inside the contest period
+//     (from its start up to, not including, its end, to the second), with
+//     another station than the own call and with both exchanges count;
 //   - a repeat QSO with the same call (same band and mode) scores nothing;
 //   - a US or Canadian station whose exchange is not one of the 48
-//     contiguous states, DC or a Canadian province scores nothing (Alaska
-//     and Hawaii are countries here, not states);
+//     contiguous states, DC or a Canadian province scores nothing; a US
+//     station that sends AK or HI is in Alaska or Hawaii, which count as
+//     countries here (KL, KH6), not as states;
 //   - a QSO scores 2 points with the own country, 5 with another country of
 //     the own continent, 10 otherwise; a maritime mobile station (/MM)
 //     scores 5, is no multiplier and sends no state or province;
@@ -27,7 +30,7 @@
 
 struct ScoreCount {
     int valid = 0;      // QSOs that score
-    int refused = 0;    // wrong band, wrong mode, missing exchange
+    int refused = 0;    // wrong band or mode, outside the period, the own call, missing exchange
     int dupes = 0;
     int badStates = 0;  // US/Canadian stations without an acceptable exchange
     long long points = 0;
@@ -38,7 +41,13 @@ struct ScoreCount {
 
 // where[i] is the location of qsos[i].
 ScoreCount CountScore(const std::vector<LogQso>& qsos, const std::vector<CallLocation>& where,
-                      const OwnStation& own, bool cwWeekend);
+                      const OwnStation& own, bool cwWeekend, const ContestPeriod& period);
+
+// Where a worked station scores: a US station (not /MM) that sends AK or HI
+// is in Alaska (KL, NA) or Hawaii (KH6, OC); every other station where its
+// call puts it.
+CallLocation ScoringLocation(const CallLocation& where, const std::string& call,
+                             const std::string& exchange);
 
 // A US or Canadian station: its exchange is its state or province.
 bool SendsStateOrProvince(const CallLocation& where);

@@ -14,12 +14,17 @@
 
 namespace {
 
+// Where the i-th QSO's station scores (Alaska for a US station sending AK).
+CallLocation ScoredAt(const ContestRun& run, std::size_t i) {
+    return ScoringLocation(run.where[i], run.log.qsos[i].call, run.log.qsos[i].exchRcvd);
+}
+
 // The multiplier a QSO brought, as the module counts it: its state or
 // province, else its country.
 std::string NewMultiplier(const ContestRun& run, const ReplayOutcome& outcome, std::size_t i) {
     const QsoOutcome& q = outcome.qsos[i];
     if (q.newStateProv) return StateOrProvince(run.log.qsos[i].exchRcvd, run.log.qsos[i].call);
-    if (q.newCountry) return ModuleCountry(run.where[i]);
+    if (q.newCountry) return ModuleCountry(ScoredAt(run, i));
     return std::string();
 }
 
@@ -39,7 +44,7 @@ Multipliers Collect(const ContestRun& run, const ReplayOutcome& outcome) {
             m.statesProvinces.push_back(s);
             worked.insert(s);
         } else if (q.newCountry) {
-            const CallLocation& w = run.where[i];
+            const CallLocation w = ScoredAt(run, i);
             m.countries[w.continent.empty() ? "?" : w.continent].push_back(
                 {ModuleCountry(w), w.entityName});
         }

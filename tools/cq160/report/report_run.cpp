@@ -89,15 +89,17 @@ ScoredLog ScoredLogOf(const ContestRun& run, const ReplayOutcome& outcome,
         s.time = LogTimeText(q.time);
         s.call = q.call;
         s.exchange = q.exchRcvd;
-        s.continent = run.where[i].continent;
+        // Where the station scores: a US station sending AK is in Alaska.
+        const CallLocation at = ScoringLocation(run.where[i], q.call, q.exchRcvd);
+        s.continent = at.continent;
         s.points = o.points;
         s.counts = o.Counts();
         s.status = o.Status();
         if (o.newStateProv) {
             s.newStateProv = StateOrProvince(q.exchRcvd, q.call);
         } else if (o.newCountry) {
-            s.newCountry = ModuleCountry(run.where[i]);
-            s.newCountryName = run.where[i].entityName;
+            s.newCountry = ModuleCountry(at);
+            s.newCountryName = at.entityName;
         }
         log.qsos.push_back(s);
     }

@@ -46,20 +46,25 @@ grep -q "^Score: 10\*(0+1) = 10" out.txt || { echo "the results were lost" >&2; 
 expect 0 "Contest: MA is a state of this contest, already worked" check good.log K1NEW --exch ma --cty "$cty" --out o
 expect 0 "Contest: CT is a state of this contest, a new multiplier" check good.log K1NEW --exch CT \
     --cty "$cty" --out o
-expect 0 "Contest: AK is no state or province of this contest" check good.log K1NEW --exch AK \
+expect 0 "Contest: PQ is no state or province of this contest" check good.log K1NEW --exch PQ \
     --cty "$cty" --out o
+expect 0 "Contest: AK is Alaska (KL), a country of this contest, not a state, a new multiplier" \
+    check good.log K1NEW --exch ak --cty "$cty" --out o
 expect 0 "Exchange 15: the host's exchange field would take it as typed" check good.log OK1AB --exch 15 \
     --cty "$cty" --out o
 expect 0 "give --exch" check good.log K1NEW --cty "$cty" --out o
 expect 0 "Verdict: refused" check good.log K1NEW --mode SSB --cty "$cty" --out o
 grep -q "^Weekend: CW, 2027-01-29 22:00" out.txt || { echo "--mode moved the weekend" >&2; fail=1; }
 
-# Warnings: to standard error and into the summary, status 1, same score.
+# Warnings: to standard error and into the summary, status 1. The module
+# refuses the QSO before the contest, and says so.
 printf "$head"'QSO: 1822 CW 2027-01-29 2159 DL1ABC 599 14 K1AB 599 MA\r\n'"$end" >early.log
 expect 1 "line 4: K1AB at 2027-01-29 2159 is before the contest" score early.log --cty "$cty" \
     --out o
 grep -q "^cq160: warning: line 4: K1AB" err.txt || { echo "no warning on stderr" >&2; fail=1; }
-grep -q "^Score: claimed none, module 10," out.txt || { echo "a warning changed the score" >&2; fail=1; }
+grep -q "^Score: claimed none, module 0, cq160's own count 0 " out.txt &&
+    grep -q "refused, not kept (outside the contest period: 1)" out.txt ||
+    { echo "the QSO before the contest scored" >&2; fail=1; }
 expect 1 "1 QSO is dated after today (2027-01-28)" score good.log --cty "$cty" --out o \
     --today 2027-01-28
 

@@ -18,6 +18,7 @@ protected:
     void Add(const char* call, const char* exch, const CallLocation& w, const char* band = "160m",
              const char* mode = "CW") {
         LogQso q;
+        q.time = {2027, 1, 30, 0, minute_++, 0};
         q.call = call;
         q.exchSent = "14";
         q.exchRcvd = exch;
@@ -30,8 +31,11 @@ protected:
         OwnStation own;
         own.call = "DL1ABC";
         own.where = Where("DL", "DL", "EU");
-        return CountScore(qsos_, where_, own, /*cwWeekend=*/true);
+        return CountScore(qsos_, where_, own, /*cwWeekend=*/true, period_);
     }
+    int minute_ = 0;
+    // 2027-01-29 22:00 to 2027-01-31 22:00 UTC.
+    ContestPeriod period_{OleDays({2027, 1, 29, 22, 0, 0}), OleDays({2027, 1, 31, 22, 0, 0})};
     std::vector<LogQso> qsos_;
     std::vector<CallLocation> where_;
 };
@@ -60,18 +64,73 @@ TEST_F(ScoreCheckTest, WhatScoresNothing) {
     Add("OK1CC", "15", Where("OK", "OK", "EU"), "160m", "SSB"); // refused: mode
     Add("OK1DD", "", Where("OK", "OK", "EU"));                  // refused: no exchange
     Add("OK1BB", "15", Where("OK", "OK", "EU"));                // no dupe: the first was refused
-    Add("N7AA", "AK", Where("K", "N", "NA"));                   // Alaska is no state here
-    Add("K6AA", "HI", Where("K", "K", "NA"));
     Add("VE2AA", "PQ", Where("VE", "VE", "NA"));
-    Add("KL7AA", "01", Where("KL", "KL", "NA"));                // Alaska as a country
+    Add("VE3AA", "AK", Where("VE", "VE", "NA"));                // AK from Canada: no province
+    Add("K1AA", "5", Where("K", "K", "NA"));
     const ScoreCount c = Count();
-    EXPECT_EQ(c.valid, 3);
+    EXPECT_EQ(c.valid, 2);
     EXPECT_EQ(c.dupes, 1);
     EXPECT_EQ(c.refused, 3);
     EXPECT_EQ(c.badStates, 3);
-    EXPECT_EQ(c.points, 20);
-    EXPECT_EQ(c.countries, 2);
+    EXPECT_EQ(c.points, 10);
+    EXPECT_EQ(c.countries, 1);
     EXPECT_EQ(c.statesProvinces, 0);
+}
+
+TEST_F(ScoreCheckTest, OnlyQsosInsideThePeriodAndWithAnotherStationCount) {
+    struct Case {
+        UtcTime time;
+        const char* call;
+        bool counts;
+    } cases[] = {
+        {{2027, 1, 29, 21, 59, 59}, "OK1AA", false},  // a second before the start
+        {{2027, 1, 29, 22, 0, 0}, "OK1BB", true},     // at the start
+        {{2027, 1, 31, 21, 59, 59}, "OK1CC", true},   // the last second
+        {{2027, 1, 31, 22, 0, 0}, "OK1DD", false},    // at the end
+        {{2027, 1, 22, 23, 0, 0}, "OK1EE", false},    // a week early
+        {{2027, 1, 30, 1, 0, 0}, "DL1ABC", false},    // the own call
+        {{2027, 1, 30, 1, 1, 0}, "dl1abc", false},    // in any letter case
+        {{2027, 1, 30, 1, 2, 0}, "DL1ABC/P", true},   // another call
+        {{2027, 1, 30, 1, 3, 0}, "OK1AA", true},      // not a dupe of the early one
+    };
+    int counted = 0;
+    for (const Case& c : cases) {
+        Add(c.call, "15", Where("OK", "OK", "EU"));
+        qsos_.back().time = c.time;
+        counted += c.counts;
+    }
+    const ScoreCount n = Count();
+    EXPECT_EQ(n.valid, counted);
+    EXPECT_EQ(n.refused, 9 - counted);
+    EXPECT_EQ(n.dupes, 0);
+}
+
+TEST_F(ScoreCheckTest, UsStationsInAlaskaAndHawaiiAreCountries) {
+    Add("N7AA", "AK", Where("K", "N", "NA"));         // Alaska: 10 points from DL
+    Add("K6AA", " hi ", Where("K", "K", "NA"));       // Hawaii
+    Add("W7AA", "ak", Where("K", "W", "NA"));         // Alaska again: no new multiplier
+    Add("KL7AA", "01", Where("KL", "KL", "NA"));      // Alaska by its call
+    Add("K1AA/MM", "AK", Where("K", "K", "NA"));      // a ship sends a zone
+    Add("VE3AA", "AK", Where("VE", "VE", "NA"));      // no province
+    const ScoreCount c = Count();
+    EXPECT_EQ(c.valid, 5);
+    EXPECT_EQ(c.badStates, 1);
+    EXPECT_EQ(c.points, 45);
+    EXPECT_EQ(c.countries, 2);  // KL, KH6
+    EXPECT_EQ(c.statesProvinces, 0);
+    const CallLocation hawaii = ScoringLocation(Where("K", "K", "NA"), "K6AA", "HI");
+    EXPECT_EQ(hawaii.countryPrefix + " " + hawaii.continent + " " + hawaii.entityName,
+              "KH6 OC Hawaii");
+}
+
+TEST_F(ScoreCheckTest, AnOwnStationInAnEntityOfItsOwnScoresItsParentAsAnotherCountry) {
+    OwnStation own;
+    own.call = "IT9ABC";
+    own.where = Where("I", "IT9", "EU");
+    Add("I2AA", "15", Where("I", "I", "EU"));      // 5: mainland Italy
+    Add("IT9ZZ", "15", Where("I", "IT9", "EU"));   // 2: Sicily
+    Add("IH9AA", "33", Where("I", "IG9", "AF"));   // 10: African Italy
+    EXPECT_EQ(CountScore(qsos_, where_, own, true, period_).points, 17);
 }
 
 TEST_F(ScoreCheckTest, EntitiesCountedOnTheirOwn) {
