@@ -7,7 +7,6 @@
 #include <atomic>
 #include <map>
 #include <memory>
-#include <mutex>
 #include <set>
 #include <sstream>
 
@@ -64,7 +63,7 @@ protected:
     ScopedTempCwd dir_;
     Events events_;
     Events writes_;
-    std::mutex lock_;
+    Mutex lock_;
     ContestStore store_;
     RunState run_;
     std::atomic<int> armed_{0};

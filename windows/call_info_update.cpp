@@ -3,7 +3,6 @@
 // is asked only while the module lock is free; the log and the per-band
 // lists are read under it.
 #include <cmath>
-#include <mutex>
 
 #include "scoring/contest_rules.h"
 #include "windows/entity_pages.h"
@@ -53,7 +52,7 @@ void SetupCqWw::OnCallInfo() {
     const std::string& call = state_.currentCall;
     RunTexts texts;
     {
-        std::lock_guard<std::mutex> lock(*data_.lock);
+        MutexLock lock(data_.lock);
         texts.altLanguage = data_.run->altLanguage != 0;
         texts.cw = data_.run->cwContest != 0;
         texts.year = data_.run->periodYear;
@@ -107,7 +106,7 @@ void SetupCqWw::MarkWorked(int band, const std::string& statProvCaption) {
     StringArray countries;
     StringArray stateProvs;
     {
-        std::lock_guard<std::mutex> lock(*data_.lock);
+        MutexLock lock(data_.lock);
         countries = data_.store->bandCountries[band];
         stateProvs = data_.store->bandStateProvs[band];
     }

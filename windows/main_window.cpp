@@ -1,6 +1,5 @@
 #include "windows/main_window.h"
 
-#include <mutex>
 
 #include "resources/resource.h"
 #include "scoring/bad_qso_report.h"
@@ -25,7 +24,7 @@ SetupCqWw::SetupCqWw(ModuleWindow& window, WindowLayer& layer, HostLink& host,
 
 SetupCqWw::RunTexts SetupCqWw::ReadRunTexts() const {
     RunTexts texts;
-    std::lock_guard<std::mutex> lock(*data_.lock);
+    MutexLock lock(data_.lock);
     texts.altLanguage = data_.run->altLanguage != 0;
     texts.cw = data_.run->cwContest != 0;
     texts.year = data_.run->periodYear;
@@ -92,7 +91,7 @@ void SetupCqWw::ShowModeTexts(bool cw) {
 void SetupCqWw::StartReport(bool cw) {
     // Under the lock, so that no bad-QSO line of the host thread lands in the
     // new file before its header.
-    std::lock_guard<std::mutex> lock(*data_.lock);
+    MutexLock lock(data_.lock);
     const std::string& date = data_.run->periodEndFileDate;
     data_.run->badQsoPath = cw ? CwSwitchReportName(date) : SsbSwitchReportName(date);
     CreateReport(data_.run->badQsoPath, cw ? CwSwitchReportHeader() : SsbSwitchReportHeader());
@@ -109,7 +108,10 @@ void SetupCqWw::OnModeCw() {
     settings_.WriteText("setup_mode_cw", "1");
     settings_.WriteText("Mode", "1");
     settings_.WriteText("setup_mode_ssb", "0");
-    data_.run->cwContest = 1;
+    {
+        MutexLock lock(data_.lock);
+        data_.run->cwContest = 1;
+    }
     ShowModeTexts(true);
     UpdateData();
     host_.RunMacro("<MODE:CW>");  // the baud rate goes only with the first
@@ -129,7 +131,10 @@ void SetupCqWw::OnModeSsb() {
     settings_.WriteText("setup_mode_ssb", "1");
     settings_.WriteText("Mode", "0");
     settings_.WriteText("setup_mode_cw", "0");
-    data_.run->cwContest = 0;
+    {
+        MutexLock lock(data_.lock);
+        data_.run->cwContest = 0;
+    }
     host_.RunMacro("<MODE:SSB>");
     StartReport(false);
 }

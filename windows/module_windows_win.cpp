@@ -141,7 +141,7 @@ private:
         data.currentCall = ui_->state->currentCall;
         data.currentBand = ui_->state->currentBand;
         {
-            std::lock_guard<std::mutex> lock(*ui_->data.lock);
+            MutexLock lock(ui_->data.lock);
             data.row0 = ui_->data.store->prevQsoRows[0];
             if (data.currentBand >= 0 && data.currentBand < kBandSlots) {
                 data.countries = ui_->data.store->bandCountries[data.currentBand];
