@@ -1,6 +1,6 @@
 // The Cabrillo header dialog (template 101): the operator reviews and edits
 // the header before an export. Modal on the calling (host) thread; never
-// call it while holding g_storeLock. On platforms without dialogs the header
+// call it while holding the module lock. On platforms without dialogs the header
 // is taken as shown, as if OK were pressed without edits (or with those of a
 // stand-in operator, cabrillo_dialog_posix.h).
 #ifndef STATS_CABRILLO_CABRILLO_DIALOG_H_

@@ -16,7 +16,7 @@ public:
     // Fills the header from the settings and the fixed defaults, shows the
     // dialog and, on OK, takes the fields back and stores them in the
     // settings. Returns 1 on OK, 0 when the operator cancelled. Blocks on
-    // the operator: never call it while holding g_storeLock.
+    // the operator: never call it while holding the module lock.
     int beginExport(const std::string& ownCall, const COleDateTime& periodStart,
                     const COleDateTime& periodEnd, const Settings& settings, int cwContest);
 

@@ -1,21 +1,16 @@
-// Export shims: normalise the host's arguments, run the core under a
-// catch-all, return the specified value. The module lock is taken here
-// around every access to the log store.
+// Export shims: take over the host's arguments (a null text is empty, a
+// null date has no value), make one call on the module's one instance
+// under a catch-all, return the specified value.
 #include "interface/exports.h"
 
 #include <algorithm>
-#include <mutex>
 
 #include "interface/module_state.h"
-#include "interface/reset_stats.h"
 #include "platform/message_box.h"
-#include "platform/settings.h"
 #include "platform/text_util.h"
-#include "scoring/bad_qso_report.h"
 #include "scoring/call_check.h"
-#include "scoring/log_ops.h"
-#include "scoring/results_summary.h"
-#include "windows/window_thread.h"
+
+ContestModule g_module;
 
 namespace {
 
@@ -44,32 +39,44 @@ QsoInput QsoArgs(Text ownCall, Text call, const COleDateTime* time, unsigned fre
     return q;
 }
 
-RunContext CurrentRun() {
-    RunContext run;
-    run.cwContest = g_cwContest;
-    run.badQsoPath = g_badQsoPath;
-    run.period = g_scoringPeriod;
-    return run;
+CallEntry CallArgs(Text call, Text mode, Text countryPrefix, int zone, Text continent, Text band,
+                   Text band2) {
+    CallEntry entry;
+    entry.call = TextArg(call);
+    entry.mode = TextArg(mode);
+    entry.countryPrefix = TextArg(countryPrefix);
+    entry.zone = zone;
+    entry.continent = TextArg(continent);
+    entry.band = TextArg(band);
+    entry.band2 = TextArg(band2);
+    return entry;
 }
 
-std::string g_resultText;  // owned by GetResult0, valid until its next call
+// The host's hint buffer holds 100 bytes (the hint is at most 12); a null
+// buffer gets nothing.
+void CopyHint(std::string hint, char* buffer) {
+    if (!buffer) return;
+    hint.resize(std::min<std::size_t>(hint.size(), 99));
+    std::copy(hint.begin(), hint.end(), buffer);
+    buffer[hint.size()] = '\0';
+}
 
 }  // namespace
 
 extern "C" {
 
-unsigned long STATS_API setVersion(Text) {
-    g_versionAnnounced = 1;
+unsigned long STATS_API setVersion(Text) noexcept {
+    g_module.AnnounceVersion();
     return 0;
 }
 
-int STATS_API GetNumberOfSets() { return 1; }
+int STATS_API GetNumberOfSets() noexcept { return 1; }
 
-int STATS_API GetExchgCount0(Text, Text, Text) { return GetNumberOfSets(); }
+int STATS_API GetExchgCount0(Text, Text, Text) noexcept { return GetNumberOfSets(); }
 
-Text STATS_API GetSetName(int) { return "CQ WW 160M CW/SSB (C)"; }
+Text STATS_API GetSetName(int) noexcept { return "CQ WW 160M CW/SSB (C)"; }
 
-void STATS_API SetupSet0() {
+void STATS_API SetupSet0() noexcept {
     try {
         ShowMessageBox("No additional setup for this contest", nullptr);
     } catch (...) {
@@ -79,30 +86,13 @@ void STATS_API SetupSet0() {
 int STATS_API CheckCall0(Text call, unsigned, unsigned, Text mode, Text, Text, Text, Text, Text,
                          Text, Text, Text, Text, Text countryPrefix, int zone, int, int, double,
                          double, Text, Text continent, Text, Text, Text, Text band, Text band2,
-                         char* exchangeHint, char*) {
+                         char* exchangeHint, char*) noexcept {
     try {
-        if (MainWindowExists() && g_refreshArmed.exchange(0)) PostCallInfoRefresh();
-        CallEntry entry;
-        entry.call = TextArg(call);
-        entry.mode = TextArg(mode);
-        entry.countryPrefix = TextArg(countryPrefix);
-        entry.zone = zone;
-        entry.continent = TextArg(continent);
-        entry.band = TextArg(band);
-        entry.band2 = TextArg(band2);
         std::string hint;
         bool hintSet = false;
-        int verdict;
-        {
-            std::lock_guard<std::mutex> lock(g_storeLock);
-            verdict = CheckCall(entry, g_log, g_hostVersion, g_cwContest, &hint, &hintSet);
-        }
-        if (hintSet && exchangeHint) {
-            // The host's buffer holds 100 bytes; the hint is at most 12.
-            hint.resize(std::min<std::size_t>(hint.size(), 99));
-            std::copy(hint.begin(), hint.end(), exchangeHint);
-            exchangeHint[hint.size()] = '\0';
-        }
+        const int verdict = g_module.Check(
+            CallArgs(call, mode, countryPrefix, zone, continent, band, band2), &hint, &hintSet);
+        if (hintSet) CopyHint(hint, exchangeHint);
         return verdict;
     } catch (...) {
         return kNotNewMultiplier;
@@ -110,7 +100,7 @@ int STATS_API CheckCall0(Text call, unsigned, unsigned, Text mode, Text, Text, T
 }
 
 int STATS_API IsValidExchg0(Text exchange, Text, Text countryPrefix, Text, int, int,
-                            int exchangeIndex) {
+                            int exchangeIndex) noexcept {
     try {
         return IsValidExchange(TextArg(exchange), TextArg(countryPrefix), exchangeIndex);
     } catch (...) {
@@ -122,13 +112,11 @@ int STATS_API AddData0(Text ownCall, Text call, COleDateTime* time, COleDateTime
                        COleDateTime*, unsigned, unsigned freqHz, Text mode, Text rstSent,
                        Text rstRcvd, Text exchSent, Text exchRcvd, Text, Text, Text, Text, Text,
                        Text, Text, Text, Text detailedPrefix, Text countryPrefix, int, int, int,
-                       double, double, Text, Text continent, Text, Text band, Text) {
+                       double, double, Text, Text continent, Text, Text band, Text) noexcept {
     try {
-        const QsoInput qso = QsoArgs(ownCall, call, time, freqHz, mode, rstSent, rstRcvd,
-                                     exchSent, exchRcvd, detailedPrefix, countryPrefix,
-                                     continent, band);
-        std::lock_guard<std::mutex> lock(g_storeLock);
-        return AddQso(qso, CurrentRun(), &g_store);
+        return g_module.Add(QsoArgs(ownCall, call, time, freqHz, mode, rstSent, rstRcvd,
+                                    exchSent, exchRcvd, detailedPrefix, countryPrefix, continent,
+                                    band));
     } catch (...) {
         return 0;
     }
@@ -139,13 +127,10 @@ int STATS_API RemoveData0(Text ownCall, Text call, COleDateTime* time, COleDateT
                           Text rstSent, Text rstRcvd, Text exchSent, Text exchRcvd, Text, Text,
                           Text, Text, Text, Text, Text, Text, Text detailedPrefix,
                           Text countryPrefix, int, int, int, double, double, Text,
-                          Text continent, Text, Text band, Text) {
+                          Text continent, Text, Text band, Text) noexcept {
     try {
-        const QsoInput qso = QsoArgs(ownCall, call, time, freqHz, mode, rstSent, rstRcvd,
-                                     exchSent, exchRcvd, detailedPrefix, countryPrefix,
-                                     continent, band);
-        std::lock_guard<std::mutex> lock(g_storeLock);
-        RemoveQso(qso, CurrentRun(), &g_store);
+        g_module.Remove(QsoArgs(ownCall, call, time, freqHz, mode, rstSent, rstRcvd, exchSent,
+                                exchRcvd, detailedPrefix, countryPrefix, continent, band));
     } catch (...) {
     }
     return 1;
@@ -154,7 +139,7 @@ int STATS_API RemoveData0(Text ownCall, Text call, COleDateTime* time, COleDateT
 int STATS_API ResetStats0(Text hostPathPrefix, int reportRequest, Text ownCall,
                           COleDateTime* periodStart, COleDateTime* periodEnd, Text, Text, Text,
                           Text, Text, Text, Text, Text, Text, Text ownCountry, int, int, int,
-                          double, double, Text, Text ownContinent, Text) {
+                          double, double, Text, Text ownContinent, Text) noexcept {
     try {
         ResetArgs args;
         args.pathPrefix = TextArg(hostPathPrefix);
@@ -164,60 +149,20 @@ int STATS_API ResetStats0(Text hostPathPrefix, int reportRequest, Text ownCall,
         args.periodEnd = DateArg(periodEnd);
         args.ownCountry = TextArg(ownCountry);
         args.ownContinent = TextArg(ownContinent);
-        ResetStats(args);
+        g_module.Reset(args);
     } catch (...) {
     }
     return 1;
 }
 
-Text STATS_API GetResult0(int* out) {
+Text STATS_API GetResult0(int* out) noexcept {
     if (out) *out = -1;
     try {
-        g_resultText.clear();
-        SummaryInput input;
-        input.ownCall = g_ownCall;
-        input.ownCountry = g_ownCountry;
-        input.ownContinent = g_ownContinent;
-        input.periodStartDayMonth = g_periodStartDayMonth;
-        input.periodEndDate = g_periodEndDate;
-        input.cwContest = g_cwContest;
-        input.html = g_versionAnnounced != 0;
-        input.reportMode = g_reportMode != 0;
-        {
-            // The report is read outside the lock. Should the UI thread's
-            // mode switch name another report meanwhile, ComputeSummary
-            // counts that one under the lock.
-            std::lock_guard<std::mutex> lock(g_storeLock);
-            input.badQsoPath = g_badQsoPath;
-        }
-        const int badQsos = CountBadQsoLines(input.badQsoPath);
-        {
-            std::lock_guard<std::mutex> lock(g_storeLock);
-            if (g_badQsoPath == input.badQsoPath) input.badQsos = badQsos;
-            input.badQsoPath = g_badQsoPath;
-            Summary summary = ComputeSummary(input, &g_store);
-            g_resultText.swap(summary.text);
-            g_claimedScore = summary.score;
-            // Every record is exported, scoring or not.
-            if (g_reportMode) {
-                for (const CInfo& r : g_log) {
-                    const char* modeText = r.mode == "CW" ? "CW" : r.mode == "SSB" ? "PH" : "??";
-                    g_cabrilloExport.addQsoLine(r.call, static_cast<int>(r.freqKHz), modeText,
-                                                r.time, r.rstSent, r.exchSent, r.rstRcvd,
-                                                r.exchRcvd, g_cwContest);
-                }
-            }
-        }
-        ModuleSettings().WriteText("Claimed", std::to_string(g_claimedScore));
-        if (g_reportMode) {
-            const std::string message =
-                g_cabrilloExport.writeFile(g_cwContest, g_claimedScore, g_hostVersion);
-            ShowInfoMessageBox(message.c_str(), "Output");
-        }
+        g_module.Results();
     } catch (...) {
     }
     if (out) *out = -1;
-    return g_resultText.c_str();
+    return g_module.ResultText().c_str();
 }
 
 }  // extern "C"

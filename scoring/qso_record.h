@@ -1,7 +1,7 @@
 // One QSO as the module holds it, and the store of them: the log with its
 // lookups, and the per-band tables. Value types without locks of their own;
 // the store is shared between the host thread and the UI thread, and every
-// access goes under the module lock (interface/module_state.h).
+// access goes under the module lock (interface/contest_module.h).
 #ifndef STATS_SCORING_QSO_RECORD_H_
 #define STATS_SCORING_QSO_RECORD_H_
 

@@ -1,89 +1,118 @@
-// The host thread and the UI thread at the same time: the host thread runs
-// the exports that change the log (reset, add, remove, results with their
-// settings write) while the other thread reads the store, the per-band
-// tables and the report name under g_storeLock, as the window update does,
-// and writes its window keys to the settings. Run under ThreadSanitizer
-// (the tsan preset) every unguarded access between the two is a failure;
-// elsewhere the test checks that neither thread's settings keys are lost.
+// The host thread and the UI thread at the same time, on a module of the
+// test's own: the host thread does what the exports do (reset, add, remove,
+// results with their settings write) while the other thread runs the real
+// window logic or reads the store under the module lock, as the window
+// update does. Under ThreadSanitizer (the tsan preset) every unguarded
+// access between the two is a failure. Without it the tests still fail
+// when the lock does not hold: the UI thread checks that every state it
+// sees is one the host thread left whole, the host thread's results and
+// report must be those of the same calls without a second thread, and no
+// settings key of either thread may be lost.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <atomic>
-#include <mutex>
 #include <thread>
 
-#include "interface/exports.h"
-#include "interface/module_state.h"
+#include "interface/contest_module.h"
 #include "platform/settings.h"
+#include "scoring/bad_qso_report.h"
 #include "test_util.h"
 #include "window_fakes.h"
 #include "windows/main_window.h"
 
 namespace {
 
-int Add(Text call, Text country, Text exch, COleDateTime* time) {
-    return AddData0("DL1ABC", call, time, nullptr, nullptr, nullptr, 0, 1822000, "CW", "599",
-                    "599", "14", exch, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                    nullptr, nullptr, country, country, 0, 0, 0, 0.0, 0.0, nullptr, "NA",
-                    nullptr, "160m", nullptr);
+QsoInput Qso(const char* call, const char* country, const char* exch, double when) {
+    QsoInput q;
+    q.ownCall = "DL1ABC";
+    q.call = call;
+    q.time = COleDateTime(when);
+    q.freqHz = 1822000;
+    q.mode = "CW";
+    q.rstSent = "599";
+    q.rstRcvd = "599";
+    q.exchSent = "14";
+    q.exchRcvd = exch;
+    q.detailedPrefix = country;
+    q.countryPrefix = country;
+    q.continent = "NA";
+    q.band = "160m";
+    return q;
 }
 
-int Remove(Text call, Text country, Text exch, COleDateTime* time) {
-    return RemoveData0("DL1ABC", call, time, nullptr, nullptr, nullptr, 0, 1822000, "CW", "599",
-                       "599", "14", exch, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                       nullptr, nullptr, country, country, 0, 0, 0, 0.0, 0.0, nullptr, "NA",
-                       nullptr, "160m", nullptr);
+ResetArgs RunOf(const char* ownCountry) {
+    ResetArgs args;
+    args.ownCall = "DL1ABC";
+    args.periodStart = COleDateTime(46416.0 + 22.0 / 24);
+    args.periodEnd = COleDateTime(46418.0 + 22.0 / 24);
+    args.ownCountry = ownCountry;
+    args.ownContinent = "EU";
+    return args;
 }
 
 // The host's side of a contest: rounds of a reset and 40 QSOs, some of them
-// removed again, with the results asked for after every tenth. Returns how
-// many results requests gave a text.
-int PlayHostRounds(int rounds, Text ownCountry) {
+// removed again, with the results asked for after every tenth. Returns the
+// last results text.
+std::string PlayHostRounds(ContestModule* module, int rounds, const char* ownCountry) {
     static const char* const calls[] = {"K1AB", "UA9AAA", "K1ABC", "VE3XY", "OK1AA"};
     static const char* const countries[] = {"K", "UA9", "K", "VE", "OK"};
     static const char* const exchanges[] = {"MA", "17", "CT", "ON", "15"};
-    COleDateTime start(46416.0 + 22.0 / 24), end(46418.0 + 22.0 / 24);
-    int results = 0;
+    std::string results;
     for (int round = 0; round < rounds; ++round) {
-        ResetStats0(nullptr, 0, "DL1ABC", &start, &end, nullptr, nullptr, nullptr, nullptr,
-                    nullptr, nullptr, nullptr, nullptr, nullptr, ownCountry, 0, 0, 0, 0.0, 0.0,
-                    nullptr, "EU", nullptr);
+        module->Reset(RunOf(ownCountry));
         for (int i = 0; i < 40; ++i) {
-            COleDateTime at(46417.0 + i / 1440.0);
             const int k = i % 5;
-            Add(calls[k], countries[k], exchanges[k], &at);
-            if (i % 7 == 3) Remove(calls[k], countries[k], exchanges[k], &at);
-            if (i % 10 == 9) {
-                int out = 0;
-                if (GetResult0(&out) != nullptr) ++results;
-            }
+            const QsoInput q = Qso(calls[k], countries[k], exchanges[k], 46417.0 + i / 1440.0);
+            module->Add(q);
+            if (i % 7 == 3) module->Remove(q);
+            if (i % 10 == 9) results = module->Results();
         }
     }
     return results;
 }
 
+// What must hold in every state the host thread leaves between two calls:
+// the log's lookups agree with its records, and the worked bands are empty
+// exactly when the log is. Empty when it holds.
+std::string BrokenInvariant(const ContestStore& store) {
+    const LogStore& log = store.log;
+    for (std::size_t i = 0; i < log.size(); ++i) {
+        const CInfo& r = log[i];
+        if (!log.HasCallOnBand(r.call, r.band) || log.FindLast(r.call, r.band) < i ||
+            !log.HasCountryOnBand(r.band, r.country)) {
+            return "record " + std::to_string(i) + " (" + r.call + ") not in the lookups";
+        }
+    }
+    if (log.empty() != store.bandsWorked.empty()) return "worked bands out of step with the log";
+    return "";
+}
+
 }  // namespace
 
-TEST(Concurrency, HostThreadExportsAgainstLockedReadsAndWindowKeys) {
+TEST(Concurrency, LockedReadsSeeOnlyWholeStatesAndNoSettingsKeyIsLost) {
     ScopedTempCwd dir;
     mkdir("Plugins", 0777);
     ModuleSettings().WriteText("Mode", "1");
+    ContestModule module;
+    const ModuleData data = module.WindowData();
     std::atomic<bool> done{false};
     std::atomic<int> uiWrites{0};
+    std::string broken;
 
     std::thread ui([&] {
         const Settings settings = ModuleSettings();
         std::size_t seen = 0;
         while (!done.load()) {
             {
-                std::lock_guard<std::mutex> lock(g_storeLock);
-                for (const CInfo& r : g_log) seen += r.call.size() + r.dupeFlag;
-                for (const std::string& c : g_bandCountries[0]) seen += c.size();
-                for (const std::string& s : g_bandStateProvs[0]) seen += s.size();
-                for (const std::string& f : g_prevQsoRows[0]) seen += f.size();
-                seen += g_bandsWorked.size() + g_bandZones[0].size() + g_badQsoPath.size();
+                MutexLock lock(data.lock);
+                const ContestStore& store = *data.store;
+                if (broken.empty()) broken = BrokenInvariant(store);
+                seen += store.log.size() + store.bandCountries[0].size() +
+                        store.bandStateProvs[0].size() + store.prevQsoRows[0].size() +
+                        store.bandZones[0].size() + data.run->badQsoPath.size() +
+                        static_cast<std::size_t>(data.run->cwContest);
             }
-            seen += static_cast<std::size_t>(g_cwContest.load());
             const int n = uiWrites.fetch_add(1) + 1;
             settings.WriteInt("dxcc_x", n);
             seen += static_cast<std::size_t>(settings.ReadInt("Mode"));
@@ -91,35 +120,41 @@ TEST(Concurrency, HostThreadExportsAgainstLockedReadsAndWindowKeys) {
         EXPECT_GT(seen, 0u);
     });
 
-    const int results = PlayHostRounds(6, "DL");
+    const std::string results = PlayHostRounds(&module, 6, "DL");
     // Let the other thread run on for a while after the last host call.
     while (uiWrites.load() < 50) std::this_thread::yield();
     done.store(true);
     ui.join();
 
+    EXPECT_EQ(broken, "");
     const Settings settings = ModuleSettings();
     EXPECT_EQ(settings.ReadInt("dxcc_x"), uiWrites.load());
-    EXPECT_NE(settings.ReadText("Claimed"), "");
+    EXPECT_EQ(settings.ReadText("Claimed"), std::to_string(module.Host().claimedScore));
     EXPECT_EQ(settings.ReadInt("Mode"), 1);
-    EXPECT_EQ(results, 24);
+    // The same calls on a module alone give the same results.
+    ContestModule alone;
+    EXPECT_EQ(results, PlayHostRounds(&alone, 1, "DL"));
 }
 
-// The real window logic on the second thread: the call-information update
-// (reads of the log, the band lists and the run state, writes of the
-// previous-QSO row) and the weekend switch (the report name) against the
-// host thread's exports.
-TEST(Concurrency, WindowUpdatesAgainstTheHostThread) {
+// The real call-information update on the second thread (reads of the log,
+// the band lists and the run state, writes of the previous-QSO row) against
+// the host thread: the host's results and report come out as without it.
+TEST(Concurrency, WindowUpdatesLeaveTheHostsResultsAndReportAsWithoutThem) {
     ScopedTempCwd dir;
     mkdir("Plugins", 0777);
+    ModuleSettings().WriteText("Mode", "1");
+    ModuleSettings().WriteText("setup_mode_cw", "1");
     ModuleSettings().WriteText("setup_view_zone", "1");
     ModuleSettings().WriteText("setup_view_multiplier_extended", "1");
+    ContestModule alone;
+    const std::string expected = PlayHostRounds(&alone, 1, "UA");
+    const std::string expectedReport = ReadAll(alone.Run().badQsoPath);
+    ASSERT_NE(expectedReport.find("DUPE"), std::string::npos);
+
+    ContestModule module;
+    module.Reset(RunOf("UA"));
     std::atomic<bool> done{false};
     std::atomic<int> updates{0};
-    COleDateTime start(46416.0 + 22.0 / 24), end(46418.0 + 22.0 / 24);
-    ResetStats0(nullptr, 0, "DL1ABC", &start, &end, nullptr, nullptr, nullptr, nullptr, nullptr,
-                nullptr, nullptr, nullptr, nullptr, "DL", 0, 0, 0, 0.0, 0.0, nullptr, "EU",
-                nullptr);
-
     std::thread ui([&] {
         Events events;
         WindowState state;
@@ -127,23 +162,72 @@ TEST(Concurrency, WindowUpdatesAgainstTheHostThread) {
         FakeLayer layer(&events, settings, &state);
         FakeHost host(&events);
         FakeWindow window(WindowKind::kMain, &events);
-        SetupCqWw main(window, layer, host, settings,
-                       ModuleData{&g_storeLock, &g_store, &g_run, &g_refreshArmed}, state);
+        SetupCqWw main(window, layer, host, settings, module.WindowData(), state);
         main.OnInitDialog();
         for (int i = 0; !done.load(); ++i) {
             host.call = i % 3 == 0 ? "" : "K1AB";
             main.OnCallInfo();
-            if (i % 50 == 25) main.OnModeSsb();
-            if (i % 50 == 0) main.OnModeCw();
             events.clear();
             updates.fetch_add(1);
         }
         main.CloseChildren();
     });
 
-    PlayHostRounds(4, "UA");
+    const std::string results = PlayHostRounds(&module, 4, "UA");
     while (updates.load() < 100) std::this_thread::yield();
     done.store(true);
     ui.join();
-    EXPECT_GE(updates.load(), 100);
+    EXPECT_EQ(results, expected);
+    EXPECT_EQ(ReadAll(module.Run().badQsoPath), expectedReport);
+}
+
+// The weekend switch of the main window (a new report, under the lock)
+// against the host thread: every report file is whole, its header first.
+TEST(Concurrency, WeekendSwitchesAgainstTheHostThreadLeaveWholeReports) {
+    ScopedTempCwd dir;
+    mkdir("Plugins", 0777);
+    ContestModule module;
+    module.Reset(RunOf("DL"));
+    std::atomic<bool> done{false};
+    std::atomic<int> switches{0};
+    std::thread ui([&] {
+        Events events;
+        WindowState state;
+        const Settings settings = ModuleSettings();
+        FakeLayer layer(&events, settings, &state);
+        FakeHost host(&events);
+        FakeWindow window(WindowKind::kMain, &events);
+        SetupCqWw main(window, layer, host, settings, module.WindowData(), state);
+        main.OnInitDialog();
+        for (int i = 0; !done.load(); ++i) {
+            if (i % 2) {
+                main.OnModeSsb();
+            } else {
+                main.OnModeCw();
+            }
+            events.clear();
+            switches.fetch_add(1);
+        }
+        main.CloseChildren();
+    });
+
+    PlayHostRounds(&module, 4, "DL");
+    while (switches.load() < 20) std::this_thread::yield();
+    done.store(true);
+    ui.join();
+
+    const RunState run = module.Run();
+    for (const std::string& name : {CwSwitchReportName(run.periodEndFileDate),
+                                    SsbSwitchReportName(run.periodEndFileDate)}) {
+        SCOPED_TRACE(name);
+        const std::string report = ReadAll(name);
+        ASSERT_NE(report.find("UBN file \r\n"), std::string::npos);
+        std::size_t at = report.find("\r\n") + 2;
+        EXPECT_EQ(report.find("UBN file"), report.find("UBN file \r\n"));  // first line
+        for (std::size_t end; at < report.size(); at = end + 2) {
+            end = report.find("\r\n", at);
+            ASSERT_NE(end, std::string::npos);
+            EXPECT_EQ(report.compare(at, 5, "QSO: "), 0) << report.substr(at, end - at);
+        }
+    }
 }

@@ -43,9 +43,8 @@ TEST(Exports, FixedAnswers) {
     EXPECT_EQ(GetNumberOfSets(), 1);
     EXPECT_EQ(GetExchgCount0(nullptr, nullptr, nullptr), 1);
     for (int set : {0, 1, -3, 1000}) EXPECT_STREQ(GetSetName(set), "CQ WW 160M CW/SSB (C)");
-    g_versionAnnounced = 0;
     EXPECT_EQ(setVersion(nullptr), 0u);
-    EXPECT_EQ(g_versionAnnounced, 1);
+    EXPECT_EQ(g_module.Host().versionAnnounced, 1);
     EXPECT_EQ(setVersion(""), 0u);
     int out = 7;
     EXPECT_NE(GetResult0(&out), nullptr);
@@ -56,14 +55,15 @@ TEST(Exports, FixedAnswers) {
 TEST(Exports, NullArgumentsCountAsEmpty) {
     ScopedTempCwd dir;
     EXPECT_EQ(Reset(nullptr, nullptr, nullptr), 1);
-    EXPECT_EQ(g_badQsoPath, "BadQSO_StatsCQWW160CWSSB_.txt");
+    const std::string report = g_module.Run().badQsoPath;
+    EXPECT_EQ(report, "BadQSO_StatsCQWW160CWSSB_.txt");
     EXPECT_EQ(Add(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr), 0);
     EXPECT_EQ(Add(nullptr, "14", "160m", nullptr), 1);  // an empty call is still a QSO
     EXPECT_EQ(Remove(nullptr, nullptr, "160m", nullptr), 1);  // null dates match null dates
-    EXPECT_TRUE(g_log.empty());
+    EXPECT_EQ(g_module.LogSize(), 0u);
     EXPECT_EQ(Check(nullptr, nullptr, 0, nullptr, nullptr), 4);
     EXPECT_EQ(IsValidExchg0(nullptr, nullptr, nullptr, nullptr, 0, 0, 0), 0);
-    EXPECT_EQ(ReadAll(g_badQsoPath),
+    EXPECT_EQ(ReadAll(report),
               "CQ WW 160M SSB DX Contest UBN file \r\n"
               "QSO:  1830      DL1ABC  59  14    59     WRONG BAND !!!\r\n");
 }
@@ -79,9 +79,10 @@ TEST(Exports, LongTextsAreKeptWhole) {
     EXPECT_EQ(Add(call.c_str(), exch.c_str(), "80m", &when), 0);
     EXPECT_EQ(Add(call.c_str(), exch.c_str(), "160m", &when), 1);
     EXPECT_EQ(Add(call.c_str(), exch.c_str(), "160m", &when), 1);
-    ASSERT_EQ(g_log.size(), 2u);
-    EXPECT_EQ(g_log[0].call, call);
-    EXPECT_EQ(g_log[0].zone, 0);
+    const LogStore log = g_module.Store().log;
+    ASSERT_EQ(log.size(), 2u);
+    EXPECT_EQ(log[0].call, call);
+    EXPECT_EQ(log[0].zone, 0);
 
     char hint[100];
     std::memset(hint, 'x', sizeof hint);
@@ -91,10 +92,11 @@ TEST(Exports, LongTextsAreKeptWhole) {
     EXPECT_STREQ(hint, "-2147483648");
     EXPECT_EQ(IsValidExchg0(exch.c_str(), nullptr, "K", nullptr, 0, 0, 0), 0);
 
-    const std::string report = ReadAll(g_badQsoPath);
+    const std::string reportPath = g_module.Run().badQsoPath;
+    const std::string report = ReadAll(reportPath);
     EXPECT_NE(report.find(call + "  59  " + exch + "   WRONG BAND !!!\r\n"), std::string::npos);
     EXPECT_NE(report.find(call + "  59  " + exch + "   DUPE !!!\r\n"), std::string::npos);
     EXPECT_EQ(Remove(call.c_str(), exch.c_str(), "160m", &when), 1);
-    EXPECT_EQ(g_log.size(), 1u);
-    EXPECT_EQ(ReadAll(g_badQsoPath).find("DUPE"), std::string::npos);
+    EXPECT_EQ(g_module.LogSize(), 1u);
+    EXPECT_EQ(ReadAll(reportPath).find("DUPE"), std::string::npos);
 }

@@ -1,8 +1,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "interface/module_state.h"
-#include "interface/reset_stats.h"
+#include "interface/contest_module.h"
 #include "platform/settings.h"
 #include "scoring/bad_qso_report.h"
 #include "scoring/log_ops.h"
@@ -164,62 +163,68 @@ protected:
 
     ScopedTempCwd dir_;
     ResetArgs args_;
+    ContestModule module_;
 };
 
 }  // namespace
 
 TEST_F(ResetStatsTest, SetsTheRunAndCreatesTheReport) {
     ModuleSettings().WriteText("Mode", "1");
-    g_log.push_back(CInfo());
-    g_bandsWorked.push_back("160m");
-    ResetStats(args_);
-    EXPECT_TRUE(g_log.empty());
-    EXPECT_TRUE(g_bandsWorked.empty());
-    EXPECT_EQ(g_prevQsoRows[0], (StringArray{"160m", "-", "-", "-", "-"}));
-    EXPECT_EQ(g_cwContest, 1);
-    EXPECT_EQ(g_altLanguage, 1);
-    EXPECT_EQ(g_ownCall, "UA3AAA");
-    EXPECT_EQ(g_periodStartDayMonth, "29.01");
-    EXPECT_EQ(g_periodYear, "2027");
-    EXPECT_EQ(g_periodEndDate, "31.01.2027");
-    EXPECT_EQ(g_badQsoPath, "BadQSO_StatsCQWW160CWSSB_31_01_2027.txt");
-    EXPECT_EQ(ReadAll(g_badQsoPath), "CQ WW 160 CW DX Contest UBN file \r\n");
+    module_.Reset(args_);
+    ASSERT_EQ(module_.Add(Qso("W1AW", At(1, 0, 0))), 1);
+    ASSERT_EQ(module_.Store().bandsWorked, (StringArray{"160m"}));
+    module_.Reset(args_);
+    const ContestStore store = module_.Store();
+    EXPECT_TRUE(store.log.empty());
+    EXPECT_TRUE(store.bandsWorked.empty());
+    EXPECT_EQ(store.prevQsoRows[0], (StringArray{"160m", "-", "-", "-", "-"}));
+    RunState run = module_.Run();
+    EXPECT_EQ(run.cwContest, 1);
+    EXPECT_EQ(run.altLanguage, 1);
+    EXPECT_EQ(module_.Host().ownCall, "UA3AAA");
+    EXPECT_EQ(module_.Host().periodStartDayMonth, "29.01");
+    EXPECT_EQ(run.periodYear, "2027");
+    EXPECT_EQ(module_.Host().periodEndDate, "31.01.2027");
+    EXPECT_EQ(run.badQsoPath, "BadQSO_StatsCQWW160CWSSB_31_01_2027.txt");
+    EXPECT_EQ(ReadAll(run.badQsoPath), "CQ WW 160 CW DX Contest UBN file \r\n");
 
     ModuleSettings().WriteText("Mode", "abc");
     args_.ownCountry = "DL";
-    ResetStats(args_);
-    EXPECT_EQ(g_cwContest, 0);
-    EXPECT_EQ(g_altLanguage, 1);  // never lowered
-    EXPECT_EQ(ReadAll(g_badQsoPath), "CQ WW 160 SSB DX Contest UBN file \r\n");
+    module_.Reset(args_);
+    run = module_.Run();
+    EXPECT_EQ(run.cwContest, 0);
+    EXPECT_EQ(run.altLanguage, 1);  // never lowered
+    EXPECT_EQ(ReadAll(run.badQsoPath), "CQ WW 160 SSB DX Contest UBN file \r\n");
 }
 
 TEST_F(ResetStatsTest, StartToggleAlternatesAndReportModeNeverStarts) {
-    ResetStats(args_);
-    EXPECT_EQ(g_startToggle, 0);
+    module_.Reset(args_);
+    EXPECT_EQ(module_.Host().startToggle, 0);
     EXPECT_EQ(Setting("Start"), "1");
-    ResetStats(args_);
-    EXPECT_EQ(g_startToggle, 1);
+    module_.Reset(args_);
+    EXPECT_EQ(module_.Host().startToggle, 1);
     EXPECT_EQ(Setting("Start"), "0");
     args_.reportMode = 1;
-    ResetStats(args_);
-    EXPECT_EQ(g_reportMode, 1);
-    EXPECT_EQ(g_startToggle, 1);
+    module_.Reset(args_);
+    EXPECT_EQ(module_.Host().reportMode, 1);
+    EXPECT_EQ(module_.Host().startToggle, 1);
     EXPECT_EQ(Setting("Start"), "0");
 }
 
 TEST_F(ResetStatsTest, HostVersionFromHarlo2Ini) {
-    ResetStats(args_);
-    EXPECT_EQ(g_hostVersion, "Harlo");  // no file
+    const std::string& version = module_.Host().hostVersion;
+    module_.Reset(args_);
+    EXPECT_EQ(version, "Harlo");  // no file
     WriteAll("Harlo2.ini", "[Main]\nOther=1\r\nHarlo=2.20\r\nHarlo=9\r\n");
-    ResetStats(args_);
-    EXPECT_EQ(g_hostVersion, "2.20");
+    module_.Reset(args_);
+    EXPECT_EQ(version, "2.20");
     WriteAll("Harlo2.ini", "x Harlo=2.19\r\n");
-    ResetStats(args_);
-    EXPECT_EQ(g_hostVersion, "o=2.19");  // six characters off the front, wherever the key is
+    module_.Reset(args_);
+    EXPECT_EQ(version, "o=2.19");  // six characters off the front, wherever the key is
     WriteAll("Harlo2.ini", "nothing here\r\n");
-    ResetStats(args_);
-    EXPECT_EQ(g_hostVersion, "o=2.19");  // kept
+    module_.Reset(args_);
+    EXPECT_EQ(version, "o=2.19");  // kept
     args_.pathPrefix = "elsewhere\\";
-    ResetStats(args_);
-    EXPECT_EQ(g_hostVersion, "Harlo");
+    module_.Reset(args_);
+    EXPECT_EQ(version, "Harlo");
 }

@@ -1,13 +1,12 @@
-// The contest's scoring rules as the host meets them, through the exports:
-// maritime mobile stations, the WAE entities that count on their own, and
+// The contest's scoring rules as the host meets them, on a module of the
+// test's own (what the exports do): maritime mobile stations, the WAE entities that count on their own, and
 // today's Canadian postal codes. One table per rule, then one small log
 // with every case and its whole results text.
 #include <gtest/gtest.h>
 
 #include <cstring>
 
-#include "interface/exports.h"
-#include "interface/module_state.h"
+#include "interface/contest_module.h"
 #include "test_util.h"
 
 namespace {
@@ -20,47 +19,44 @@ protected:
     ScoringRulesTest() { Reset(); }
 
     void Reset() {
-        COleDateTime start(kStart), end(kEnd);
-        ResetStats0(nullptr, 0, "DL1ABC", &start, &end, nullptr, nullptr, nullptr, nullptr,
-                    nullptr, nullptr, nullptr, nullptr, nullptr, "DL", 0, 0, 0, 0.0, 0.0, nullptr,
-                    "EU", nullptr);
+        ResetArgs args;
+        args.ownCall = "DL1ABC";
+        args.periodStart = COleDateTime(kStart);
+        args.periodEnd = COleDateTime(kEnd);
+        args.ownCountry = "DL";
+        args.ownContinent = "EU";
+        module_.Reset(args);
         minute_ = 0;
     }
 
-    // AddData0 one minute after the QSO before; minute, when given, instead.
+    // A QSO one minute after the one before; minute, when given, instead.
     int Add(const char* call, const char* detailed, const char* country, const char* continent,
             const char* exch, int minute = -1) {
-        COleDateTime when(kFirstQso + (minute >= 0 ? minute : minute_++) / 1440.0);
-        return AddData0("DL1ABC", call, &when, nullptr, nullptr, nullptr, 0, 1850000, "SSB", "59",
-                        "59", "14", exch, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                        nullptr, nullptr, detailed, country, 0, 0, 0, 0.0, 0.0, nullptr,
-                        continent, nullptr, "160m", nullptr);
+        return module_.Add(
+            Qso(call, detailed, country, continent, exch, minute >= 0 ? minute : minute_++));
     }
 
     void Remove(const char* call, const char* country, const char* exch, int minute) {
-        COleDateTime when(kFirstQso + minute / 1440.0);
-        RemoveData0("DL1ABC", call, &when, nullptr, nullptr, nullptr, 0, 1850000, "SSB", "59",
-                    "59", "14", exch, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                    nullptr, nullptr, country, country, 0, 0, 0, 0.0, 0.0, nullptr, "NA",
-                    nullptr, "160m", nullptr);
+        module_.Remove(Qso(call, country, country, "NA", exch, minute));
     }
 
-    // CheckCall0's verdict; *hint is "-" when the module left the buffer alone.
+    // The verdict; *hint is "-" when the module gave none.
     int Check(const char* call, const char* country, int zone, std::string* hint = nullptr) {
-        char buffer[100];
-        std::strcpy(buffer, "-");
-        const int verdict =
-            CheckCall0(call, 0, 0, "SSB", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                       nullptr, nullptr, nullptr, country, zone, 0, 0, 0.0, 0.0, nullptr, nullptr,
-                       nullptr, nullptr, nullptr, "160m", "160m", buffer, nullptr);
-        if (hint) *hint = buffer;
+        CallEntry entry;
+        entry.call = call;
+        entry.mode = "SSB";
+        entry.countryPrefix = country;
+        entry.zone = zone;
+        entry.band = "160m";
+        entry.band2 = "160m";
+        std::string given;
+        bool hintSet = false;
+        const int verdict = module_.Check(entry, &given, &hintSet);
+        if (hint) *hint = hintSet ? given : "-";
         return verdict;
     }
 
-    std::string Results() {
-        int out;
-        return GetResult0(&out);
-    }
+    std::string Results() { return module_.Results(); }
 
     // The 160 m row of the results: QSOs, points, countries, states/provinces.
     std::string BandRow() {
@@ -72,12 +68,40 @@ protected:
 
     // The bad-QSO report without its heading line.
     std::string ReportLines() {
-        const std::string report = ReadAll(g_badQsoPath);
+        const std::string report = ReadAll(module_.Run().badQsoPath);
         return report.substr(std::min(report.size(), report.find('\n') + 1));
     }
 
+    const CInfo& Logged(std::size_t i) {
+        log_ = module_.Store().log;
+        return log_[i];
+    }
+    StringArray StateProvs() { return module_.Store().bandStateProvs[0]; }
+
     ScopedTempCwd dir_;
+    ContestModule module_;
+    LogStore log_;
     int minute_ = 0;
+
+private:
+    static QsoInput Qso(const char* call, const char* detailed, const char* country,
+                        const char* continent, const char* exch, int minute) {
+        QsoInput q;
+        q.ownCall = "DL1ABC";
+        q.call = call;
+        q.time = COleDateTime(kFirstQso + minute / 1440.0);
+        q.freqHz = 1850000;
+        q.mode = "SSB";
+        q.rstSent = "59";
+        q.rstRcvd = "59";
+        q.exchSent = "14";
+        q.exchRcvd = exch;
+        q.detailedPrefix = detailed;
+        q.countryPrefix = country;
+        q.continent = continent;
+        q.band = "160m";
+        return q;
+    }
 };
 
 }  // namespace
@@ -102,8 +126,8 @@ TEST_F(ScoringRulesTest, MaritimeMobileScoresFiveAndIsNeverACountry) {
         Reset();
         SCOPED_TRACE(c.call);
         ASSERT_EQ(Add(c.call, c.country, c.country, c.continent, c.exch), 1);
-        EXPECT_EQ(g_log[0].country, "");
-        EXPECT_EQ(g_log[0].errorFlag, 0);
+        EXPECT_EQ(Logged(0).country, "");
+        EXPECT_EQ(Logged(0).errorFlag, 0);
         EXPECT_EQ(BandRow(), " 1\t 5\t 0\t 0");
         EXPECT_EQ(ReportLines(), "");
 
@@ -115,7 +139,7 @@ TEST_F(ScoringRulesTest, MaritimeMobileScoresFiveAndIsNeverACountry) {
         EXPECT_EQ(Check("XX9ZZ", c.country, c.zone), c.country[0] ? 2 : 1);
 
         ASSERT_EQ(Add(c.call, c.country, c.country, c.continent, c.exch), 1);
-        EXPECT_EQ(g_log[1].dupeFlag, 1);
+        EXPECT_EQ(Logged(1).dupeFlag, 1);
         EXPECT_EQ(BandRow(), " 1\t 5\t 0\t 0");
     }
 }
@@ -174,16 +198,16 @@ TEST_F(ScoringRulesTest, TodaysCanadianPostalCodesCountAsTheContestsProvinces) {
         Reset();
         SCOPED_TRACE(c.call);
         ASSERT_EQ(Add(c.call, "VE", "VE", "NA", c.exch, 0), 1);
-        EXPECT_EQ(g_log[0].stateProv, c.stateProv);
-        EXPECT_EQ(g_log[0].exchRcvd, c.exch);
-        EXPECT_EQ(g_log[0].errorFlag, 0);
+        EXPECT_EQ(Logged(0).stateProv, c.stateProv);
+        EXPECT_EQ(Logged(0).exchRcvd, c.exch);
+        EXPECT_EQ(Logged(0).errorFlag, 0);
         EXPECT_EQ(BandRow(), " 1\t 10\t 0\t 1");
-        EXPECT_EQ(g_store.bandStateProvs[0], (StringArray{c.stateProv}));
+        EXPECT_EQ(StateProvs(), (StringArray{c.stateProv}));
         // Removal takes the same province out again.
         ASSERT_EQ(Add("W1AA", "K", "K", "NA", "MA", 1), 1);
         Results();
         Remove(c.call, "VE", c.exch, 0);
-        EXPECT_EQ(g_store.bandStateProvs[0], (StringArray{"MA"}));
+        EXPECT_EQ(StateProvs(), (StringArray{"MA"}));
     }
 }
 
@@ -210,7 +234,7 @@ TEST_F(ScoringRulesTest, ALogWithEveryCaseScoresAsTheRulesGive) {
               "\r\nHourly (10min) QSO rate:    13 (54) QSOs/hour\r\n"
               "Hourly (10min) pts rate:    82 (390) points/hour\r\n\r\n"
               "Last QSO: 10 points\r\nScore: 82*(8+3) = 902\r\n");
-    EXPECT_EQ(g_store.bandStateProvs[0], (StringArray{"NWT", "NF", "LB"}));
+    EXPECT_EQ(StateProvs(), (StringArray{"NWT", "NF", "LB"}));
     EXPECT_EQ(ReportLines(),
               "QSO:  1850  SSB  2027-02-26 2213  DL1ABC  59  14  OK1AA/MM  59  15   DUPE !!!\r\n");
     EXPECT_EQ(Check("OK1AA/MM", "OK", 15), 0);

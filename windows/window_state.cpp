@@ -35,14 +35,3 @@ const WindowKindInfo& KindInfo(WindowKind kind) {
 }
 
 WindowState g_windows;
-ModuleWindow*& g_statProvWindow = g_windows.statProvWindow;
-ModuleWindow*& g_multiplierWindow = g_windows.multiplierWindow;
-ModuleWindow*& g_extMultiplierWindow = g_windows.extMultiplierWindow;
-ModuleWindow*& g_zoneWindow = g_windows.zoneWindow;
-int& g_windowOnTop = g_windows.windowOnTop;
-int& g_lastWindowX = g_windows.lastWindowX;
-int& g_lastWindowY = g_windows.lastWindowY;
-StringArray& g_bandNames = g_windows.bandNames;
-std::string& g_currentCall = g_windows.currentCall;
-int& g_currentBand = g_windows.currentBand;
-double& g_lastFrequency = g_windows.lastFrequency;

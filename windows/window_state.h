@@ -37,16 +37,5 @@ private:
 
 // The UI thread's one instance.
 extern WindowState g_windows;
-extern ModuleWindow*& g_statProvWindow;
-extern ModuleWindow*& g_multiplierWindow;
-extern ModuleWindow*& g_extMultiplierWindow;
-extern ModuleWindow*& g_zoneWindow;
-extern int& g_windowOnTop;
-extern int& g_lastWindowX;
-extern int& g_lastWindowY;
-extern StringArray& g_bandNames;
-extern std::string& g_currentCall;
-extern int& g_currentBand;
-extern double& g_lastFrequency;
 
 #endif  // STATS_WINDOWS_WINDOW_STATE_H_

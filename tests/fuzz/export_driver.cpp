@@ -8,7 +8,6 @@
 #include <cstring>
 #include <deque>
 #include <limits>
-#include <mutex>
 #include <vector>
 
 #include "interface/exports.h"
@@ -145,10 +144,7 @@ struct QsoArgs {
     unsigned freqHz = 0;
 };
 
-std::size_t LogSize() {
-    std::lock_guard<std::mutex> lock(g_storeLock);
-    return g_log.size();
-}
+std::size_t LogSize() { return g_module.LogSize(); }
 
 class Driver {
 public:
