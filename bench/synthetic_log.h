@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "tools/cq160/module_loader.h"
+#include "tools/driver/export_calls.h"
 
 struct Qso {
     std::string call, mode, exchRcvd, detailed, country, continent, band;
@@ -74,32 +75,52 @@ inline void MakeHostFolder(const std::filesystem::path& folder) {
 }
 
 inline void ResetRun(const ModuleApi& api) {
-    COleDateTime startTime(46416.9), endTime(46418.9);
-    api.resetStats("", 0, "DL1ABC", &startTime, &endTime, "", "", "", "", "", "", "", "", "",
-                      "DL", 14, 0, 0, 0.0, 0.0, "", "EU", "");
+    driver::Reset r;
+    r.ownCall = "DL1ABC";
+    r.periodStart = COleDateTime(46416.9);
+    r.periodEnd = COleDateTime(46418.9);
+    r.ownCountry = "DL";
+    r.ownContinent = "EU";
+    driver::CallReset(api.resetStats, r);
+}
+
+inline driver::Qso HostQso(const Qso& q) {
+    driver::Qso h;
+    h.ownCall = "DL1ABC";
+    h.call = q.call.c_str();
+    h.time = q.time;
+    h.freqHz = q.freqHz;
+    h.mode = q.mode.c_str();
+    h.rstSent = "599";
+    h.rstRcvd = "599";
+    h.exchSent = "14";
+    h.exchRcvd = q.exchRcvd.c_str();
+    h.detailedPrefix = q.detailed.c_str();
+    h.countryPrefix = q.country.c_str();
+    h.continent = q.continent.c_str();
+    h.band = q.band.c_str();
+    return h;
 }
 
 inline int AddQso(const ModuleApi& api, const Qso& q) {
-    COleDateTime time = q.time;
-    return api.addData("DL1ABC", q.call.c_str(), &time, nullptr, nullptr, nullptr, 0, q.freqHz,
-                         q.mode.c_str(), "599", "599", "14", q.exchRcvd.c_str(), "", "", "", "",
-                         "", "", "", "", q.detailed.c_str(), q.country.c_str(), 0, 0, 0, 0.0,
-                         0.0, "", q.continent.c_str(), "", q.band.c_str(), "");
+    return driver::CallQso(api.addData, HostQso(q));
 }
 
 inline void RemoveQso(const ModuleApi& api, const Qso& q) {
-    COleDateTime time = q.time;
-    api.removeData("DL1ABC", q.call.c_str(), &time, nullptr, nullptr, nullptr, 0, q.freqHz,
-                     q.mode.c_str(), "599", "599", "14", q.exchRcvd.c_str(), "", "", "", "", "",
-                     "", "", "", q.detailed.c_str(), q.country.c_str(), 0, 0, 0, 0.0, 0.0, "",
-                     q.continent.c_str(), "", q.band.c_str(), "");
+    driver::CallQso(api.removeData, HostQso(q));
 }
 
 inline int CheckCall(const ModuleApi& api, const Qso& q) {
     char hint[100] = "";
-    return api.checkCall(q.call.c_str(), 0, 0, q.mode.c_str(), "", "", "", "", "", "", "", "",
-                           "", q.country.c_str(), 14, 0, 0, 0.0, 0.0, "", q.continent.c_str(),
-                           "", "", "", q.band.c_str(), q.band.c_str(), hint, nullptr);
+    driver::TypedCall c;
+    c.call = q.call.c_str();
+    c.mode = q.mode.c_str();
+    c.countryPrefix = q.country.c_str();
+    c.zone = 14;
+    c.continent = q.continent.c_str();
+    c.band = q.band.c_str();
+    c.band2 = q.band.c_str();
+    return driver::CallCheck(api.checkCall, c, hint);
 }
 
 #endif  // STATS_BENCH_SYNTHETIC_LOG_H_

@@ -38,29 +38,6 @@ TEST(CabrilloDialogFields, EveryHeaderFieldHasItsOwnControl) {
     EXPECT_EQ(IDC_CABRILLO_SOAPBOX, fields.front().controlId);  // first created: gets the focus
 }
 
-TEST(CabrilloDialogCombos, ListsInLoadOrder) {
-    EXPECT_EQ((Items{"SINGLE-OP", "MULTI-MULTI", "MULTI-OP", "CHECKLOG"}),
-              CabrilloComboItems(IDC_CABRILLO_CATEGORY_OPERATOR));
-    EXPECT_EQ((Items{"ALL", "80M", "40M", "20M", "15M", "10M"}),
-              CabrilloComboItems(IDC_CABRILLO_CATEGORY_BAND));
-    EXPECT_EQ((Items{"ASSISTED", "NON-ASSISTED"}), CabrilloComboItems(IDC_CABRILLO_CATEGORY_ASSISTED));
-    EXPECT_EQ((Items{"FIXED", "MOBILE", "PORTABLE", "ROVER", "EXPEDITION", "HQ", "SCHOOL"}),
-              CabrilloComboItems(IDC_CABRILLO_CATEGORY_STATION));
-
-    const Items& location = CabrilloComboItems(IDC_CABRILLO_LOCATION);
-    ASSERT_EQ(64u, location.size());
-    EXPECT_EQ("DX", location[0]);
-    EXPECT_EQ("--/--", location[1]);
-    EXPECT_EQ("AL", location[2]);
-    EXPECT_EQ("WY", location[49]);
-    EXPECT_EQ("NB", location[50]);
-    EXPECT_EQ("PEI", location[63]);
-    EXPECT_EQ(64u, std::set<std::string>(location.begin(), location.end()).size());
-
-    EXPECT_TRUE(CabrilloComboItems(IDC_CABRILLO_CATEGORY_MODE).empty());
-    EXPECT_TRUE(CabrilloComboItems(IDD_CABRILLO).empty());
-}
-
 TEST(CabrilloDialogCombos, SortedCombosDisplayAlphabetically) {
     for (const CabrilloDialogField& f : CabrilloDialogFields()) {
         bool sorted = false;

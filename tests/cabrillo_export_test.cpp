@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include "cabrillo/cabrillo_dialog_logic.h"
+#include "cabrillo/cabrillo_dialog_posix.h"
+#include "resources/resource.h"
 #include "test_util.h"
 
 namespace {
@@ -197,3 +200,68 @@ TEST_F(CabrilloTest, AStandInOperatorEditsTheHeaderWhereThereIsNoDialog) {
     EXPECT_EQ(op.asked, 22);
 }
 #endif
+
+namespace {
+
+struct Choice {
+    int controlId;
+    const char* text;
+};
+
+const char* AnswerWithChoice(void* context, int controlId, const char*) {
+    const Choice* choice = static_cast<const Choice*>(context);
+    return controlId == choice->controlId ? choice->text : nullptr;
+}
+
+}  // namespace
+
+// What the operator picks in a list of the header dialog is what the file
+// says under that list's tag, for every choice of every list (the overlay,
+// which the 3.0 header does not carry, is kept for the next export); the
+// first choices of the location list are DX and "--/--".
+TEST_F(CabrilloTest, EveryChoiceOfEveryListReachesTheFile) {
+    const struct {
+        int controlId;
+        const char* tag;
+    } kLists[] = {
+        {IDC_CABRILLO_CATEGORY_OPERATOR, "CATEGORY-OPERATOR: "},
+        {IDC_CABRILLO_CATEGORY_BAND, "CATEGORY-BAND: "},
+        {IDC_CABRILLO_CATEGORY_ASSISTED, "CATEGORY-ASSISTED: "},
+        {IDC_CABRILLO_CATEGORY_POWER, "CATEGORY-POWER: "},
+        {IDC_CABRILLO_CATEGORY_STATION, "CATEGORY-STATION: "},
+        {IDC_CABRILLO_CATEGORY_TRANSMITTER, "CATEGORY-TRANSMITTER: "},
+        {IDC_CABRILLO_CATEGORY_OVERLAY, ""},
+        {IDC_CABRILLO_LOCATION, "LOCATION: "},
+    };
+    int lists = 0;
+    for (const CabrilloDialogField& field : CabrilloDialogFields()) {
+        if (field.kind != CabrilloControlKind::kCombo) continue;
+        ++lists;
+        const char* tag = nullptr;
+        for (const auto& list : kLists) {
+            if (list.controlId == field.controlId) tag = list.tag;
+        }
+        ASSERT_NE(tag, nullptr) << "a list without a tag: " << field.controlId;
+        const std::vector<std::string>& items = CabrilloComboItems(field.controlId);
+        ASSERT_FALSE(items.empty());
+        for (const std::string& item : items) {
+            Choice choice{field.controlId, item.c_str()};
+            SetCabrilloDialogOperator(AnswerWithChoice, &choice);
+            const int confirmed = export_.beginExport("DL1ABC", kStart, kEnd, settings_, 1);
+            SetCabrilloDialogOperator(nullptr, nullptr);
+            ASSERT_EQ(confirmed, 1);
+            ASSERT_EQ(export_.writeFile(1, 0, "2.21"), "File produced: DL1ABC.cbr");
+            if (!*tag) {
+                EXPECT_EQ(settings_.ReadText("Category_Overlay"), item);
+                continue;
+            }
+            const std::string file = ReadAll("DL1ABC.cbr");
+            EXPECT_NE(file.find(std::string("\r\n") + tag + item + "\r\n"), std::string::npos)
+                << tag << item;
+        }
+    }
+    EXPECT_GT(lists, 0);
+    const std::vector<std::string>& locations = CabrilloComboItems(IDC_CABRILLO_LOCATION);
+    EXPECT_EQ(locations.at(0), "DX");
+    EXPECT_EQ(locations.at(1), "--/--");
+}

@@ -1,4 +1,4 @@
-// Which QSOs count, through the exports as the host calls them: the contest
+// Which QSOs count, on a module of the test's own (what the exports do): the contest
 // period, the own call, US stations in Alaska and Hawaii, the weekend of a
 // first start and an own station in an entity counted on its own. One
 // table per rule; the bad-QSO report compared whole.
@@ -7,8 +7,7 @@
 
 #include <string>
 
-#include "interface/exports.h"
-#include "interface/module_state.h"
+#include "interface/contest_module.h"
 #include "platform/settings.h"
 #include "test_util.h"
 
@@ -29,26 +28,40 @@ const double kSsbStart = Utc(2027, 2, 26, 22, 0), kSsbEnd = Utc(2027, 2, 28, 22,
 
 class CountedQsosTest : public ::testing::Test {
 protected:
-    CountedQsosTest() { g_versionAnnounced = 0; }  // the results as text
-
     void Reset(COleDateTime start, COleDateTime end, const char* country = "DL",
                const char* continent = "EU") {
-        ResetStats0(nullptr, 0, "DL1ABC", &start, &end, nullptr, nullptr, nullptr, nullptr,
-                    nullptr, nullptr, nullptr, nullptr, nullptr, country, 0, 0, 0, 0.0, 0.0,
-                    nullptr, continent, nullptr);
+        ResetArgs args;
+        args.ownCall = "DL1ABC";
+        args.periodStart = start;
+        args.periodEnd = end;
+        args.ownCountry = country;
+        args.ownContinent = continent;
+        module_.Reset(args);
     }
     void ResetCw() { Reset(COleDateTime(kCwStart), COleDateTime(kCwEnd)); }
 
-    // AddData0 as the host calls it, in the weekend's mode; time null = no date.
+    // A QSO as the host hands it over, in the weekend's mode; time null = no date.
     int Add(const char* call, COleDateTime* time, const char* exch = "15",
             const char* country = "OK", const char* continent = "EU",
             const char* detailed = nullptr, const char* band = "160m") {
-        return AddData0("DL1ABC", call, time, nullptr, nullptr, nullptr, 0, 1830000,
-                        g_cwContest ? "CW" : "SSB", "599", "599", "14", exch, nullptr, nullptr,
-                        nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                        detailed ? detailed : country, country, 0, 0, 0, 0.0, 0.0, nullptr,
-                        continent, nullptr, band, nullptr);
+        QsoInput q;
+        q.ownCall = "DL1ABC";
+        q.call = call;
+        q.time = time ? *time : COleDateTime(0.0, COleDateTime::null);
+        q.freqHz = 1830000;
+        q.mode = Run().cwContest ? "CW" : "SSB";
+        q.rstSent = "599";
+        q.rstRcvd = "599";
+        q.exchSent = "14";
+        q.exchRcvd = exch;
+        q.detailedPrefix = detailed ? detailed : country;
+        q.countryPrefix = country;
+        q.continent = continent;
+        q.band = band;
+        return module_.Add(q);
     }
+    RunState Run() const { return module_.Run(); }
+    LogStore Log() const { return module_.Store().log; }
     int AddAt(const char* call, double time, const char* exch = "15", const char* country = "OK",
               const char* continent = "EU", const char* detailed = nullptr) {
         COleDateTime when(time);
@@ -57,14 +70,14 @@ protected:
 
     // The 160 m row of the results: QSOs, points, countries, states/provinces.
     std::string BandRow() {
-        int out;
-        const std::string text = GetResult0(&out);
+        const std::string text = module_.Results();
         const std::size_t at = text.find("160m\t");
         return at == std::string::npos ? std::string()
                                        : text.substr(at + 5, text.find('\r', at) - at - 5);
     }
 
     ScopedTempCwd dir_;
+    ContestModule module_;  // its results are text: no version announced
 };
 
 const char kCwHeader[] = "CQ WW 160 CW DX Contest UBN file \r\n";
@@ -100,18 +113,17 @@ TEST_F(CountedQsosTest, OnlyQsosInsideThePeriodCountToTheWholeSecond) {
     COleDateTime invalid(kCwStart - 1, COleDateTime::invalid);
     EXPECT_EQ(Add("OK1AK", &invalid), 1);
     EXPECT_EQ(Add("OK1AL", nullptr), 1);
-    EXPECT_EQ(g_log.size(), 7u);
+    EXPECT_EQ(Log().size(), 7u);
     EXPECT_EQ(BandRow(), " 7\t 35\t 1\t 0");
 
     const char kOut[] = "   OUTSIDE CONTEST PERIOD !!!";
-    EXPECT_EQ(ReadAll(g_badQsoPath),
+    EXPECT_EQ(ReadAll(Run().badQsoPath),
               std::string(kCwHeader) + Line("2027-01-29 2159", "OK1AA", kOut) +
                   Line("2027-01-29 2159", "OK1AD", kOut) + Line("2027-01-31 2200", "OK1AH", kOut) +
                   Line("2027-01-31 2200", "OK1AI", kOut) + Line("2027-01-31 2200", "OK1AJ", kOut) +
                   Line("2027-01-22 2200", "OK1AB", kOut));
     // Counted as bad QSOs, like the other refusals.
-    int out;
-    EXPECT_NE(std::string(GetResult0(&out)).find("Bad QSO\t 6\r\n"), std::string::npos);
+    EXPECT_NE(module_.Results().find("Bad QSO\t 6\r\n"), std::string::npos);
 }
 
 TEST_F(CountedQsosTest, APeriodThatIsNotTwoValidDatesInOrderJudgesNothing) {
@@ -128,7 +140,7 @@ TEST_F(CountedQsosTest, APeriodThatIsNotTwoValidDatesInOrderJudgesNothing) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         Reset(c.start, c.end);
-        EXPECT_EQ(g_cwContest, 0);  // and a first start then scores the SSB weekend
+        EXPECT_EQ(Run().cwContest, 0);  // and a first start then scores the SSB weekend
         EXPECT_EQ(AddAt("OK1AA", kSsbStart - 30), 1);
         EXPECT_EQ(AddAt("OK1AB", kSsbEnd + 30), 1);
     }
@@ -155,7 +167,7 @@ TEST_F(CountedQsosTest, TheOwnCallIsNoQsoInAnyLetterCase) {
                "  599  14" + message + "\r\n";
     };
     const char kOwn[] = "   OWN CALL !!!";
-    EXPECT_EQ(ReadAll(g_badQsoPath),
+    EXPECT_EQ(ReadAll(Run().badQsoPath),
               std::string(kCwHeader) + line("DL1ABC", "2027-01-30 1000", kOwn) +
                   line("dl1abc", "2027-01-30 1000", kOwn) + line("Dl1AbC", "2027-01-30 1000", kOwn) +
                   line("DL1ABC", "2027-01-30 1000", "   WRONG BAND !!!") +
@@ -181,7 +193,7 @@ TEST_F(CountedQsosTest, UsStationsInAlaskaAndHawaiiAreQsosWithThoseCountries) {
     double t = kCwStart;
     for (const Case& c : cases) {
         ASSERT_EQ(AddAt(c.call, t += 60 * kSecond, c.exch, c.country, "NA"), 1) << c.call;
-        const CInfo& r = g_log.back();
+        const CInfo r = Log().back();
         EXPECT_EQ(r.country + " " + r.continent + " " + r.stateProv + " " +
                       std::to_string(r.errorFlag),
                   c.stored)
@@ -191,19 +203,31 @@ TEST_F(CountedQsosTest, UsStationsInAlaskaAndHawaiiAreQsosWithThoseCountries) {
     // From Germany: KL 10, KL 10, KH6 10, KL 10, the ship 5, MA 10.
     EXPECT_EQ(BandRow(), " 6\t 55\t 2\t 1");
     // The windows mark the KL and KH6 boxes from this list.
-    EXPECT_EQ(g_bandCountries[0], (StringArray{"KL", "KH6", "", "K"}));
-    EXPECT_EQ(ReadAll(g_badQsoPath),
+    EXPECT_EQ(module_.Store().bandCountries[0], (StringArray{"KL", "KH6", "", "K"}));
+    EXPECT_EQ(ReadAll(Run().badQsoPath),
               std::string(kCwHeader) +
                   "QSO:  1830  CW  2027-01-29 2205  DL1ABC  599  14  VE3AA  599  AK  AK State or "
                   "Province not acceptable !!!\r\n");
 
     // Removal finds such a QSO as any other.
     COleDateTime first(kCwStart + 60 * kSecond);
-    RemoveData0("DL1ABC", "K7AA", &first, nullptr, nullptr, nullptr, 0, 1830000, "CW", "599",
-                "599", "14", "AK", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                nullptr, "K", "K", 0, 0, 0, 0.0, 0.0, nullptr, "NA", nullptr, "160m", nullptr);
-    EXPECT_EQ(g_log.size(), 6u);
-    EXPECT_EQ(g_log[0].call, "W7AB");
+    QsoInput q;
+    q.ownCall = "DL1ABC";
+    q.call = "K7AA";
+    q.time = first;
+    q.freqHz = 1830000;
+    q.mode = "CW";
+    q.rstSent = "599";
+    q.rstRcvd = "599";
+    q.exchSent = "14";
+    q.exchRcvd = "AK";
+    q.detailedPrefix = "K";
+    q.countryPrefix = "K";
+    q.continent = "NA";
+    q.band = "160m";
+    module_.Remove(q);
+    EXPECT_EQ(Log().size(), 6u);
+    EXPECT_EQ(Log()[0].call, "W7AB");
 }
 
 TEST_F(CountedQsosTest, AFirstStartTakesTheWeekendFromThePeriod) {
@@ -223,8 +247,8 @@ TEST_F(CountedQsosTest, AFirstStartTakesTheWeekendFromThePeriod) {
         std::remove("Plugins/CQ-WW-160-CW-SSB.ini");
         if (c.mode) ModuleSettings().WriteText("Mode", c.mode);
         Reset(COleDateTime(c.start), COleDateTime(c.end));
-        EXPECT_EQ(g_cwContest, c.cw) << (c.mode ? c.mode : "no key") << " " << c.start;
-        EXPECT_EQ(ReadAll(g_badQsoPath), c.cw ? kCwHeader : "CQ WW 160 SSB DX Contest UBN file \r\n");
+        EXPECT_EQ(Run().cwContest, c.cw) << (c.mode ? c.mode : "no key") << " " << c.start;
+        EXPECT_EQ(ReadAll(Run().badQsoPath), c.cw ? kCwHeader : "CQ WW 160 SSB DX Contest UBN file \r\n");
     }
 }
 

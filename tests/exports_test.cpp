@@ -7,34 +7,63 @@
 
 #include "interface/module_state.h"
 #include "test_util.h"
+#include "tools/driver/export_calls.h"
 
 namespace {
 
+driver::Qso Qso(Text call, Text exchRcvd, Text band, COleDateTime* time, Text mode, Text country) {
+    driver::Qso q;
+    q.ownCall = "DL1ABC";
+    q.call = call;
+    q.noTime = time == nullptr;
+    if (time) q.time = *time;
+    q.freqHz = 1830000;
+    q.mode = mode;
+    q.rstSent = "59";
+    q.rstRcvd = "59";
+    q.exchSent = "14";
+    q.exchRcvd = exchRcvd;
+    q.detailedPrefix = country;
+    q.countryPrefix = country;
+    q.continent = "EU";
+    q.band = band;
+    return q;
+}
+
+// The ignored arguments are null texts: the exports must take them.
 int Add(Text call, Text exchRcvd, Text band, COleDateTime* time, Text mode = "SSB",
         Text country = "DL") {
-    return AddData0("DL1ABC", call, time, nullptr, nullptr, nullptr, 0, 1830000, mode, "59",
-                    "59", "14", exchRcvd, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                    nullptr, nullptr, country, country, 0, 0, 0, 0.0, 0.0, nullptr, "EU",
-                    nullptr, band, nullptr);
+    return driver::CallQso(&AddData0, Qso(call, exchRcvd, band, time, mode, country),
+                           driver::Unused::kNull);
 }
 
 int Remove(Text call, Text exchRcvd, Text band, COleDateTime* time) {
-    return RemoveData0("DL1ABC", call, time, nullptr, nullptr, nullptr, 0, 1830000, "SSB", "59",
-                       "59", "14", exchRcvd, nullptr, nullptr, nullptr, nullptr, nullptr,
-                       nullptr, nullptr, nullptr, "DL", "DL", 0, 0, 0, 0.0, 0.0, nullptr, "EU",
-                       nullptr, band, nullptr);
+    return driver::CallQso(&RemoveData0, Qso(call, exchRcvd, band, time, "SSB", "DL"),
+                           driver::Unused::kNull);
 }
 
 int Reset(Text call, COleDateTime* start, COleDateTime* end) {
-    return ResetStats0(nullptr, 0, call, start, end, nullptr, nullptr, nullptr, nullptr, nullptr,
-                       nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, 0, 0.0, 0.0, nullptr,
-                       nullptr, nullptr);
+    driver::Reset r;
+    r.pathPrefix = nullptr;
+    r.ownCall = call;
+    r.periodStart = start ? *start : COleDateTime();
+    r.periodEnd = end ? *end : COleDateTime();
+    r.noPeriod = !start || !end;
+    r.ownCountry = nullptr;
+    r.ownContinent = nullptr;
+    return driver::CallReset(&ResetStats0, r, driver::Unused::kNull);
 }
 
 int Check(Text call, Text country, int zone, Text band, char* hint) {
-    return CheckCall0(call, 0, 0, "SSB", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                      nullptr, nullptr, nullptr, country, zone, 0, 0, 0.0, 0.0, nullptr, nullptr,
-                      nullptr, nullptr, nullptr, band, nullptr, hint, nullptr);
+    driver::TypedCall c;
+    c.call = call;
+    c.mode = "SSB";
+    c.countryPrefix = country;
+    c.zone = zone;
+    c.continent = nullptr;
+    c.band = band;
+    c.band2 = nullptr;
+    return driver::CallCheck(&CheckCall0, c, hint, driver::Unused::kNull);
 }
 
 }  // namespace

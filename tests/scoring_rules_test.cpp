@@ -4,6 +4,7 @@
 // with every case and its whole results text.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "interface/contest_module.h"
@@ -242,4 +243,30 @@ TEST_F(ScoringRulesTest, ALogWithEveryCaseScoresAsTheRulesGive) {
     EXPECT_EQ(Check("IT9BB", "IT9", 15), 1);
     EXPECT_EQ(Check("GM4AA", "GM", 14), 2);   // Shetland is not Scotland
     EXPECT_EQ(Check("4U1VIC", "4U1V", 15), 0);
+}
+
+// Every state and province of the rules, as operators send them, is one
+// multiplier in the results; anything else is a bad QSO in the report.
+TEST_F(ScoringRulesTest, EachStateAndProvinceCountsOnceInTheResults) {
+    const char* const kSent[] = {
+        "AL", "AZ", "AR", "CA", "CO", "CT", "DC", "DE", "FL", "GA", "ID", "IL", "IN", "IA",
+        "KS", "KY", "LA", "ME", "MA", "MD", "MI", "MN", "MS", "MO", "MT", "NE", "NV", "NH",
+        "NJ", "NM", "NY", "NC", "ND", "OH", "OK", "OR", "PA", "RI", "SC", "SD", "TN", "TX",
+        "UT", "VT", "VA", "WA", "WV", "WI", "WY", "nb", "ns", "qc", " on", "MB ", "sk", "AB",
+        "BC", "NWT", "NT", "NF", "NL", "LB", "NU", "YT", "PEI", "pe"};
+    int n = 0;
+    for (const char* sent : kSent) {
+        const std::string call = "W" + std::to_string(n++) + "AA";
+        ASSERT_EQ(Add(call.c_str(), "K", "K", "NA", sent), 1) << sent;
+    }
+    // 66 sent, 63 counted: PE is PEI, NT is NWT, NL from a non-Labrador call is NF.
+    EXPECT_EQ(BandRow(), " 66	 660	 0	 63");
+    EXPECT_EQ(ReportLines(), "");
+    for (const char* bad : {"PQ", "XX", "N Y", "O N", "14"}) {
+        const std::string call = "W" + std::to_string(n++) + "AA";
+        ASSERT_EQ(Add(call.c_str(), "K", "K", "NA", bad), 1) << bad;
+    }
+    EXPECT_EQ(BandRow(), " 66	 660	 0	 63");
+    const std::string report = ReportLines();
+    EXPECT_EQ(std::count(report.begin(), report.end(), '\n'), 5) << report;
 }

@@ -12,6 +12,7 @@
 
 #include "interface/exports.h"
 #include "interface/module_state.h"
+#include "tools/driver/export_calls.h"
 
 std::uint64_t ByteSource::Bits() {
     std::uint64_t bits = 0;
@@ -205,21 +206,22 @@ private:
     }
 
     int CallWith(const QsoArgs& q, bool add) {
-        COleDateTime time = q.time;
-        COleDateTime* t = q.nullTime ? nullptr : &time;
-        auto c = [](const std::string& text) { return text.c_str(); };
-        if (add) {
-            return AddData0(c(q.ownCall), c(q.call), t, t, nullptr, t, 0, q.freqHz, c(q.mode),
-                            c(q.rstSent), c(q.rstRcvd), c(q.exchSent), c(q.exchRcvd), nullptr,
-                            nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                            c(q.detailed), c(q.country), 0, 0, 0, 0.0, 0.0, nullptr,
-                            c(q.continent), nullptr, c(q.band), nullptr);
-        }
-        return RemoveData0(c(q.ownCall), c(q.call), t, nullptr, nullptr, nullptr, 0, q.freqHz,
-                           c(q.mode), c(q.rstSent), c(q.rstRcvd), c(q.exchSent), c(q.exchRcvd),
-                           nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                           nullptr, c(q.detailed), c(q.country), 0, 0, 0, 0.0, 0.0, nullptr,
-                           c(q.continent), nullptr, c(q.band), nullptr);
+        driver::Qso h;
+        h.ownCall = q.ownCall.c_str();
+        h.call = q.call.c_str();
+        h.time = q.time;
+        h.noTime = q.nullTime;
+        h.freqHz = q.freqHz;
+        h.mode = q.mode.c_str();
+        h.rstSent = q.rstSent.c_str();
+        h.rstRcvd = q.rstRcvd.c_str();
+        h.exchSent = q.exchSent.c_str();
+        h.exchRcvd = q.exchRcvd.c_str();
+        h.detailedPrefix = q.detailed.c_str();
+        h.countryPrefix = q.country.c_str();
+        h.continent = q.continent.c_str();
+        h.band = q.band.c_str();
+        return driver::CallQso(add ? &AddData0 : &RemoveData0, h, driver::Unused::kNull);
     }
 
     bool Add() {

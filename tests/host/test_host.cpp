@@ -12,9 +12,13 @@
 
 #include "interface/exports.h"
 #include "tools/cq160/module_loader.h"
+#include "tools/driver/export_calls.h"
+#include "tools/driver/ole_days.h"
 
 #if defined(_WIN32)
 #include <windows.h>
+
+#include "tools/driver/dialog_operator_win.h"
 #else
 #include <sys/stat.h>
 #endif
@@ -43,16 +47,7 @@ void MakeFolder(const char* name) {
 #endif
 }
 
-// Days since 1899-12-30 for a civil date and time (UTC).
-double OleDate(int y, int m, int d, int hh, int mm) {
-    y -= m <= 2;
-    const int era = (y >= 0 ? y : y - 399) / 400;
-    const int yoe = y - era * 400;
-    const int doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-    const int doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    const long days1970 = static_cast<long>(era) * 146097 + doe - 719468;
-    return static_cast<double>(days1970 + 25569) + (hh * 60 + mm) / 1440.0;
-}
+double OleDate(int y, int m, int d, int hh, int mm) { return driver::OleDays(y, m, d, hh, mm); }
 
 using Module = ModuleApi;
 
@@ -118,29 +113,50 @@ const char kOwnCall[] = "DL1ABC";
 // Every argument the host passes is filled, the ignored ones with texts and
 // numbers that must not matter, so that a misplaced parameter shows.
 int Call(decltype(&AddData0) f, const Qso& q) {
-    COleDateTime time(OleDate(q.y, q.mo, q.d, q.hh, q.mm),
-                      static_cast<COleDateTime::DateTimeStatus>(q.status < 0 ? 0 : q.status));
-    COleDateTime other(1.0);
-    return f(kOwnCall, q.call, q.status < 0 ? nullptr : &time, &other, &other, &other, 77u, q.hz,
-             q.mode, "599", "579", q.exchSent, q.exchRcvd, "x14", "x15", "x16", "x17", "x18",
-             "x19", "x20", "x21", q.detailedPrefix, q.countryPrefix, 24, 25, 26, 27.5, 28.5,
-             "x29", q.continent, "x31", q.band, "x33");
+    driver::Qso h;
+    h.ownCall = kOwnCall;
+    h.call = q.call;
+    h.time = COleDateTime(OleDate(q.y, q.mo, q.d, q.hh, q.mm),
+                          static_cast<COleDateTime::DateTimeStatus>(q.status < 0 ? 0 : q.status));
+    h.noTime = q.status < 0;
+    h.freqHz = q.hz;
+    h.mode = q.mode;
+    h.rstSent = "599";
+    h.rstRcvd = "579";
+    h.exchSent = q.exchSent;
+    h.exchRcvd = q.exchRcvd;
+    h.detailedPrefix = q.detailedPrefix;
+    h.countryPrefix = q.countryPrefix;
+    h.continent = q.continent;
+    h.band = q.band;
+    return driver::CallQso(f, h, driver::Unused::kNoise);
 }
 
 void Reset(const Module& m, int report, const COleDateTime& start, const COleDateTime& end) {
-    COleDateTime s = start, e = end;
-    int r = m.resetStats("", report, kOwnCall, &s, &e, "x6", "x7", "x8", "x9", "x10", "x11",
-                         "x12", "x13", "x14", "DL", 16, 17, 18, 19.5, 20.5, "x21", "EU", "x23");
-    Say("ResetStats0 -> " + std::to_string(r));
+    driver::Reset r;
+    r.reportRequest = report;
+    r.ownCall = kOwnCall;
+    r.periodStart = start;
+    r.periodEnd = end;
+    r.ownCountry = "DL";
+    r.ownContinent = "EU";
+    const int result = driver::CallReset(m.resetStats, r, driver::Unused::kNoise);
+    Say("ResetStats0 -> " + std::to_string(result));
 }
 
 void Check(const Module& m, const char* call, const char* mode, const char* country, int zone,
            const char* band, const char* band2) {
     char hint[100];
     std::strcpy(hint, "untouched");
-    int r = m.checkCall(call, 2u, 3u, mode, "x5", "x6", "x7", "x8", "x9", "x10", "x11", "x12",
-                        "x13", country, zone, 16, 17, 18.5, 19.5, "x20", "NA", "x22", "x23",
-                        "x24", band, band2, hint, nullptr);
+    driver::TypedCall c;
+    c.call = call;
+    c.mode = mode;
+    c.countryPrefix = country;
+    c.zone = zone;
+    c.continent = "NA";
+    c.band = band;
+    c.band2 = band2;
+    const int r = driver::CallCheck(m.checkCall, c, hint, driver::Unused::kNoise);
     Say(std::string("CheckCall0 ") + (call ? call : "(null)") + " " + mode + " " + country + " " +
         std::to_string(zone) + " " + (band ? band : "(null)") + "/" + (band2 ? band2 : "(null)") +
         " -> " + std::to_string(r) + " hint [" + hint + "]");
@@ -179,33 +195,22 @@ void SaveResult(const Module& m, const char* file) {
 // Cabrillo header dialog as shown and closes the "Output" message box.
 class DialogWatcher {
 public:
-    DialogWatcher() { thread_ = CreateThread(nullptr, 0, &DialogWatcher::Run, this, 0, nullptr); }
-    ~DialogWatcher() {
-        stop_ = 1;
-        WaitForSingleObject(thread_, 10000);
-        CloseHandle(thread_);
+    DialogWatcher() {
+        for (const char* caption : {"CQ WW CW/SSB DX Contest ", "Output"}) {
+            op_.OnCaption(
+                caption,
+                [caption](HWND box) {
+                    std::printf("test_host: closing \"%s\" %s\n", caption,
+                                driver::MessageBoxText(box).c_str());
+                    driver::PressButton(box, IDOK);
+                },
+                IDOK);
+        }
+        op_.Start();
     }
 
 private:
-    static DWORD WINAPI Run(void* self) {
-        DialogWatcher* w = static_cast<DialogWatcher*>(self);
-        for (int i = 0; i < 2000 && !w->stop_; ++i) {
-            for (const char* caption : {"CQ WW CW/SSB DX Contest ", "Output"}) {
-                HWND box = FindWindowA(nullptr, caption);
-                if (box && IsWindowVisible(box)) {  // shown once initialised
-                    char text[200] = "";
-                    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-                    std::printf("test_host: closing \"%s\" %s\n", caption, text);
-                    PostMessageA(box, WM_COMMAND, IDOK, 0);
-                    Sleep(200);
-                }
-            }
-            Sleep(10);
-        }
-        return 0;
-    }
-    HANDLE thread_ = nullptr;
-    volatile LONG stop_ = 0;
+    driver::DialogOperator op_;
 };
 #else
 // No dialogs here: the module takes the header as shown.

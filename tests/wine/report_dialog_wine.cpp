@@ -16,14 +16,12 @@
 #include "interface/exports.h"
 #include "resources/resource.h"
 #include "tests/wine/wine_harness.h"
+#include "tools/driver/export_calls.h"
+#include "tools/driver/ole_days.h"
 
 namespace {
 
 using namespace harness;
-
-double OleDate(int day, int hh, int mm) {  // February 2027, UTC
-    return 46419.0 + (day - 1) + (hh * 60 + mm) / 1440.0;
-}
 
 struct Module {
     decltype(&SetupSet0) setup;
@@ -33,17 +31,33 @@ struct Module {
 };
 
 void Reset(const Module& m, int report) {
-    COleDateTime start(OleDate(26, 22, 0)), end(OleDate(28, 22, 0));
-    m.reset("", report, "W3ABC/P", &start, &end, "", "", "", "", "", "", "", "", "", "K", 0, 0, 0,
-            0.0, 0.0, "", "NA", "");
+    driver::Reset r;
+    r.reportRequest = report;
+    r.ownCall = "W3ABC/P";
+    r.periodStart = COleDateTime(driver::OleDays(2027, 2, 26, 22, 0));
+    r.periodEnd = COleDateTime(driver::OleDays(2027, 2, 28, 22, 0));
+    r.ownCountry = "K";
+    r.ownContinent = "NA";
+    driver::CallReset(m.reset, r);
 }
 
 void Add(const Module& m, const char* call, int hh, unsigned hz, const char* exch,
          const char* country, const char* continent) {
-    COleDateTime when(OleDate(27, hh, 0));
-    m.add("W3ABC", call, &when, nullptr, nullptr, nullptr, 0, hz, "SSB", "59", "59", "5", exch,
-          "", "", "", "", "", "", "", "", country, country, 0, 0, 0, 0.0, 0.0, "", continent, "",
-          "160m", "");
+    driver::Qso q;
+    q.ownCall = "W3ABC";
+    q.call = call;
+    q.time = COleDateTime(driver::OleDays(2027, 2, 27, hh, 0));
+    q.freqHz = hz;
+    q.mode = "SSB";
+    q.rstSent = "59";
+    q.rstRcvd = "59";
+    q.exchSent = "5";
+    q.exchRcvd = exch;
+    q.detailedPrefix = country;
+    q.countryPrefix = country;
+    q.continent = continent;
+    q.band = "160m";
+    driver::CallQso(m.add, q);
 }
 
 }  // namespace

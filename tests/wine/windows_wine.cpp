@@ -21,6 +21,8 @@
 #include "tests/wine/wine_harness.h"
 #include "tools/cq160/host_automation_win.h"
 #include "tools/cq160/module_loader.h"
+#include "tools/driver/export_calls.h"
+#include "tools/driver/ole_days.h"
 #include "windows/entity_pages.h"
 
 namespace {
@@ -33,9 +35,7 @@ HostAutomation* g_host = nullptr;
 
 const char kIni[] = "Plugins\\CQ-WW-160-CW-SSB.ini";
 
-double OleDate(int day, int hh, int mm) {  // January 2027, UTC
-    return 46388.0 + (day - 1) + (hh * 60 + mm) / 1440.0;
-}
+double OleDate(int day, int hh, int mm) { return driver::OleDays(2027, 1, day, hh, mm); }
 
 std::string Setting(const char* key) {
     char buffer[100] = "";
@@ -75,23 +75,45 @@ HWND WaitForWindow(const char* caption) {
 }
 
 void Reset(const char* ownCountry = "DL") {
-    COleDateTime start(OleDate(29, 22, 0)), end(OleDate(31, 22, 0));
-    g_m.resetStats("", 0, "DL1ABC", &start, &end, "", "", "", "", "", "", "", "", "", ownCountry,
-                   0, 0, 0, 0.0, 0.0, "", "EU", "");
+    driver::Reset r;
+    r.ownCall = "DL1ABC";
+    r.periodStart = COleDateTime(OleDate(29, 22, 0));
+    r.periodEnd = COleDateTime(OleDate(31, 22, 0));
+    r.ownCountry = ownCountry;
+    r.ownContinent = "EU";
+    driver::CallReset(g_m.resetStats, r);
 }
 
 int Add(decltype(g_m.addData) fn, const char* call, int minute, const char* exch,
         const char* detailed, const char* country, const char* continent) {
-    COleDateTime when(OleDate(30, 1, minute));
-    return fn("DL1ABC", call, &when, nullptr, nullptr, nullptr, 0, 1830000, "CW", "599", "599",
-              "14", exch, "", "", "", "", "", "", "", "", detailed, country, 0, 0, 0, 0.0, 0.0,
-              "", continent, "", "160m", "");
+    driver::Qso q;
+    q.ownCall = "DL1ABC";
+    q.call = call;
+    q.time = COleDateTime(OleDate(30, 1, minute));
+    q.freqHz = 1830000;
+    q.mode = "CW";
+    q.rstSent = "599";
+    q.rstRcvd = "599";
+    q.exchSent = "14";
+    q.exchRcvd = exch;
+    q.detailedPrefix = detailed;
+    q.countryPrefix = country;
+    q.continent = continent;
+    q.band = "160m";
+    return driver::CallQso(fn, q);
 }
 
 int CheckCall(const char* call) {
     char hint[100] = "";
-    return g_m.checkCall(call, 0, 0, "CW", "", "", "", "", "", "", "", "", "", "DL", 14, 0, 0, 0.0,
-                         0.0, "", "EU", "", "", "", "160m", "160m", hint, nullptr);
+    driver::TypedCall c;
+    c.call = call;
+    c.mode = "CW";
+    c.countryPrefix = "DL";
+    c.zone = 14;
+    c.continent = "EU";
+    c.band = "160m";
+    c.band2 = "160m";
+    return driver::CallCheck(g_m.checkCall, c, hint);
 }
 
 int Count(long dispid) {

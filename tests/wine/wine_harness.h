@@ -1,6 +1,6 @@
 // What the Wine tests that drive Stats.dll share: checks that count and
-// report, whole-file reads, and an operator thread that acts on a dialog
-// while the main thread is blocked in the module. Windows only.
+// report, whole-file reads, and an operator (tools/driver) that acts on a
+// dialog while the main thread is blocked in the module. Windows only.
 #ifndef STATS_TESTS_WINE_WINE_HARNESS_H_
 #define STATS_TESTS_WINE_WINE_HARNESS_H_
 
@@ -9,6 +9,9 @@
 #include <cstdio>
 #include <functional>
 #include <string>
+#include <utility>
+
+#include "tools/driver/dialog_operator_win.h"
 
 namespace harness {
 
@@ -68,40 +71,23 @@ inline std::string WindowText(HWND window) {
 
 inline void Press(HWND window, int id) { PostMessageA(window, WM_COMMAND, id, 0); }
 
-// Runs an operator's action on the first top-level window of this process
-// with the given caption, on a thread of its own, while the main thread is
-// blocked in the module.
+// Runs an operator's action once on the first dialog or message box of this
+// process with the given caption, on a thread of its own, while the main
+// thread is blocked in the module. Gives up after 5 s.
 class Operator {
 public:
-    Operator(const char* caption, std::function<void(HWND)> action)
-        : caption_(caption), action_(std::move(action)) {
-        thread_ = CreateThread(nullptr, 0, &Operator::Run, this, 0, nullptr);
+    Operator(const char* caption, std::function<void(HWND)> action) {
+        op_.OnCaption(caption, std::move(action));
+        op_.Start();
     }
     ~Operator() {
-        WaitForSingleObject(thread_, 15000);
-        CloseHandle(thread_);
+        op_.WaitForAnswers(1, 5000);
+        op_.Stop();
     }
-    bool Found() const { return found_; }
+    bool Found() const { return op_.Answered() > 0; }
 
 private:
-    static DWORD WINAPI Run(void* self) {
-        Operator* op = static_cast<Operator*>(self);
-        for (int i = 0; i < 500; ++i) {  // 5 s at most
-            // A dialog is shown only once WM_INITDIALOG has filled it.
-            HWND window = FindWindowA(nullptr, op->caption_);
-            if (window && IsWindowVisible(window)) {
-                op->found_ = true;
-                op->action_(window);
-                return 0;
-            }
-            Sleep(10);
-        }
-        return 0;
-    }
-    const char* caption_;
-    std::function<void(HWND)> action_;
-    HANDLE thread_ = nullptr;
-    volatile bool found_ = false;
+    driver::DialogOperator op_;
 };
 
 }  // namespace harness

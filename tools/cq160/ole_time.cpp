@@ -4,20 +4,11 @@
 #include <cstdio>
 
 #include "tools/cq160/log_text.h"
+#include "tools/driver/ole_days.h"
 
 namespace {
 
 bool IsLeap(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
-
-// Days since 1970-01-01 of a civil date (proleptic Gregorian).
-long DaysFromCivil(int y, int m, int d) {
-    y -= m <= 2;
-    const long era = (y >= 0 ? y : y - 399) / 400;
-    const long yoe = y - era * 400;
-    const long doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-    const long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + doe - 719468;
-}
 
 void CivilFromDays(long z, int* y, int* m, int* d) {
     z += 719468;
@@ -48,8 +39,7 @@ bool IsValidUtcTime(const UtcTime& t) {
 }
 
 double OleDays(const UtcTime& t) {
-    const long day = DaysFromCivil(t.year, t.month, t.day) + kOleDay1970;
-    return static_cast<double>(day) + (t.hour * 3600 + t.minute * 60 + t.second) / 86400.0;
+    return driver::OleDays(t.year, t.month, t.day, t.hour, t.minute, t.second);
 }
 
 UtcTime UtcFromOle(double days) {
@@ -79,7 +69,7 @@ std::string FormatUtc(double days) {
 }
 
 long OleDayNumber(int year, int month, int day) {
-    return DaysFromCivil(year, month, day) + kOleDay1970;
+    return driver::OleDayNumber(year, month, day);
 }
 
 int WeekdayOf(long oleDay) {

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "tools/driver/export_calls.h"
+
 std::string VerdictText(int verdict) {
     switch (verdict) {
         case kVerdictDupe: return "dupe";
@@ -14,24 +16,36 @@ std::string VerdictText(int verdict) {
 
 void Replay::Reset(int reportRequest, const OwnStation& own, const ContestPeriod& period) {
     ownCall_ = own.call;
-    COleDateTime start(period.start), end(period.end);
     // The own station's country as its QSOs are stored: an own station in
     // Sicily scores mainland Italy as another country, as it scores Sicily
     // as its own.
     const std::string country = ModuleCountry(own.where);
-    api_.resetStats("", reportRequest, own.call.c_str(), &start, &end, "", "", "", "", "", "", "",
-                    "", "", country.c_str(), 0, 0, 0, 0.0, 0.0, "",
-                    own.where.continent.c_str(), "");
+    driver::Reset r;
+    r.reportRequest = reportRequest;
+    r.ownCall = own.call.c_str();
+    r.periodStart = COleDateTime(period.start);
+    r.periodEnd = COleDateTime(period.end);
+    r.ownCountry = country.c_str();
+    r.ownContinent = own.where.continent.c_str();
+    driver::CallReset(api_.resetStats, r);
 }
 
 int Replay::Add(const LogQso& q, const CallLocation& where) {
-    COleDateTime time(OleDays(q.time));
-    COleDateTime unused(0.0);
-    return api_.addData(ownCall_.c_str(), q.call.c_str(), &time, &unused, &unused, &unused, 0u,
-                        q.freqHz, q.mode.c_str(), q.rstSent.c_str(), q.rstRcvd.c_str(),
-                        q.exchSent.c_str(), q.exchRcvd.c_str(), "", "", "", "", "", "", "", "",
-                        where.detailedPrefix.c_str(), where.countryPrefix.c_str(), 0, 0, 0, 0.0,
-                        0.0, "", where.continent.c_str(), "", q.band.c_str(), "");
+    driver::Qso qso;
+    qso.ownCall = ownCall_.c_str();
+    qso.call = q.call.c_str();
+    qso.time = COleDateTime(OleDays(q.time));
+    qso.freqHz = q.freqHz;
+    qso.mode = q.mode.c_str();
+    qso.rstSent = q.rstSent.c_str();
+    qso.rstRcvd = q.rstRcvd.c_str();
+    qso.exchSent = q.exchSent.c_str();
+    qso.exchRcvd = q.exchRcvd.c_str();
+    qso.detailedPrefix = where.detailedPrefix.c_str();
+    qso.countryPrefix = where.countryPrefix.c_str();
+    qso.continent = where.continent.c_str();
+    qso.band = q.band.c_str();
+    return driver::CallQso(api_.addData, qso);
 }
 
 int Replay::Check(const std::string& call, const std::string& mode, const CallLocation& where,
@@ -46,10 +60,15 @@ int Replay::Check(const std::string& call, const std::string& mode, const CallLo
     // Sicily call) a Sicily QSO would never match a Sicily call and a
     // mainland Italy QSO always would.
     const std::string country = ModuleCountry(where);
-    const int verdict = api_.checkCall(call.c_str(), 0u, 0u, mode.c_str(), "", "", "", "", "", "",
-                                       "", "", "", country.c_str(), zone, 0, 0, 0.0,
-                                       0.0, "", where.continent.c_str(), "", "", "", band.c_str(),
-                                       band.c_str(), buffer, nullptr);
+    driver::TypedCall typed;
+    typed.call = call.c_str();
+    typed.mode = mode.c_str();
+    typed.countryPrefix = country.c_str();
+    typed.zone = zone;
+    typed.continent = where.continent.c_str();
+    typed.band = band.c_str();
+    typed.band2 = band.c_str();
+    const int verdict = driver::CallCheck(api_.checkCall, typed, buffer);
     buffer[sizeof buffer - 1] = '\0';
     *hint = buffer;
     return verdict;

@@ -62,10 +62,10 @@ namespace {
 template <typename F>
 struct Counted;
 template <typename R, typename... A>
-struct Counted<R (*)(A...)> {
-    static inline R (*real)(A...) = nullptr;
+struct Counted<R (*)(A...) noexcept> {
+    static inline R (*real)(A...) noexcept = nullptr;
     static inline int calls = 0;
-    static R Call(A... args) {
+    static R Call(A... args) noexcept {
         ++calls;
         return real(args...);
     }
@@ -74,7 +74,7 @@ using CountedResults = Counted<decltype(&GetResult0)>;
 
 // A module that scores by more than cq160 can see: its totals carry a
 // point more while the number of QSOs that count is odd.
-const char* SkewedResults(int* out) {
+const char* SkewedResults(int* out) noexcept {
     static std::string text;
     ResultTotals t;
     const char* real = CountedResults::real(out);
