@@ -166,6 +166,7 @@ bool UsedBy(Command command, const std::string& option) {
                                          "--html", "--results"};
     static const char* const kExport[] = {"--html", "--results", "--force"};
     static const char* const kCheck[] = {"--freq", "--zone", "--exch", "--windows", "--hold"};
+    static const char* const kCrosscheck[] = {"--json", "--csv", "--window", "--penalty"};
     auto in = [&option](const auto& list) {
         for (const char* name : list)
             if (option == name) return true;
@@ -175,6 +176,7 @@ bool UsedBy(Command command, const std::string& option) {
         case Command::kScore: return in(kScore);
         case Command::kExport: return in(kExport) || IsHeaderOption(option);
         case Command::kCheck: return in(kCheck);
+        case Command::kCrosscheck: return in(kCrosscheck);
         default: return false;
     }
 }
@@ -345,7 +347,8 @@ bool ParseOptions(int argc, const char* const* argv, Options* o, std::string* er
         std::string users;
         for (const auto& [c, name] : {std::pair<Command, const char*>{Command::kScore, "score"},
                                       {Command::kExport, "export"},
-                                      {Command::kCheck, "check"}}) {
+                                      {Command::kCheck, "check"},
+                                      {Command::kCrosscheck, "crosscheck"}}) {
             if (UsedBy(c, option)) users += std::string(users.empty() ? "" : " and ") + name;
         }
         *error = option + " is not an option of " + command + " (it is one of " + users + ")";

@@ -1,5 +1,6 @@
 #include "tools/cq160/crosscheck/crosscheck_command.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
@@ -17,6 +18,9 @@
 #include "tools/cq160/run.h"
 
 namespace {
+
+// As for score: done, but a file asked for could not be written.
+constexpr int kNotWritten = 3;
 
 int Fail(const std::string& message) {
     std::fprintf(stderr, "cq160: %s\n", message.c_str());
@@ -108,10 +112,10 @@ int RunCrosscheck(const Options& o) {
                                  const std::string& text) {
         if (WriteWholeFile(path, text)) return;
         std::fprintf(stderr, "cq160: cannot write %s\n", shown.c_str());
-        status = 1;
+        status = kNotWritten;
     };
     for (std::size_t l = 0; l < check.logs.size(); ++l) {
-        if (!check.logs[l].unreadable.empty()) status = 1;
+        if (!check.logs[l].unreadable.empty()) status = std::max(status, 1);
         const std::string name = UbnReportName(check.logs[l].call);
         write(JoinPath(out, name), JoinPath(o.out.empty() ? "cq160-out/crosscheck" : o.out, name),
               UbnReport(check, l, settings));

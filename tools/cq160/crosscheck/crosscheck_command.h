@@ -10,8 +10,8 @@
 
 #include "tools/cq160/options.h"
 
-// The exit status: 0 done; 1 done, but logs were left out, lines could not
-// be read or a file could not be written; 2 nothing done.
+// The exit status: 0 done; 1 done, but logs were left out or lines could
+// not be read; 2 nothing done; 3 done, but a file could not be written.
 int RunCrosscheck(const Options& options);
 
 // The logs of a folder: its .log, .cbr, .adi and .adif files (any letter

@@ -206,6 +206,11 @@ private:
         bool otherContest = false;
         std::string why;
         if (!ReadRun(r_.paths[i], r_, &cache_, &run, &otherContest, &why)) {
+            // The reader names the file by the path it was given; the
+            // reports name it as the folder lists it.
+            for (std::size_t at = why.find(r_.paths[i]); at != std::string::npos;
+                 at = why.find(r_.paths[i], at + r_.shown[i].size()))
+                why.replace(at, r_.paths[i].size(), r_.shown[i]);
             check_->leftOut.push_back({r_.shown[i], "cannot be read: " + why});
             return false;
         }
