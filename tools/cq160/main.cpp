@@ -5,6 +5,7 @@
 #include <new>
 #include <string>
 
+#include "tools/cq160/crosscheck/crosscheck_command.h"
 #include "tools/cq160/options.h"
 #include "tools/cq160/report/report_run.h"
 #include "tools/cq160/run.h"
@@ -28,6 +29,7 @@ int Run(int argc, char** argv) {
         return 0;
     }
     if (options.command == Command::kReport) return RunReport(options);
+    if (options.command == Command::kCrosscheck) return RunCrosscheck(options);
     return RunCommand(options);
 }
 

@@ -27,6 +27,11 @@ const char* UsageText() {
            "                                  QSOs that do not count; two or three logs\n"
            "                                  of one weekend compared (default file:\n"
            "                                  report-<CALL>[-<CALL>...].html)\n"
+           "  cq160 crosscheck DIR [options]  check the logs of one weekend (the .log,\n"
+           "                                  .cbr, .adi and .adif files of DIR) against\n"
+           "                                  each other as the sponsor does: a verdict\n"
+           "                                  for every QSO, a UBN report and the checked\n"
+           "                                  score of every log (see the README)\n"
            "\n"
            "LOG is a Cabrillo 3.0 or 2.0 file or an ADIF file (.adi), of at most 64 MB.\n"
            "Read from ADIF: CALL, QSO_DATE, TIME_ON, FREQ (else BAND: its lower edge\n"
@@ -110,6 +115,12 @@ const char* UsageText() {
            "                  the QSOs, else the header dialog's default (each header\n"
            "                  line that is not the log's is listed with its source)\n"
            "  --force         export a log of another contest or weekend all the same\n"
+           "  --window MIN    crosscheck: how many minutes apart the two logs' times\n"
+           "                  of one QSO may be, once their clocks are corrected\n"
+           "                  (default 3)\n"
+           "  --penalty N     crosscheck: take off N times the points of each not-in-log\n"
+           "                  and busted-call QSO besides removing it (default 0)\n"
+           "  --json FILE, --csv FILE  crosscheck: every verdict as JSON, CSV\n"
            "  --html FILE     write the module's HTML results to FILE\n"
            "  --results FILE  save the module's results text to FILE as it is\n"
            "  --help          this text\n"
@@ -155,6 +166,7 @@ bool UsedBy(Command command, const std::string& option) {
                                          "--html", "--results"};
     static const char* const kExport[] = {"--html", "--results", "--force"};
     static const char* const kCheck[] = {"--freq", "--zone", "--exch", "--windows", "--hold"};
+    static const char* const kCrosscheck[] = {"--json", "--csv", "--window", "--penalty"};
     auto in = [&option](const auto& list) {
         for (const char* name : list)
             if (option == name) return true;
@@ -164,6 +176,7 @@ bool UsedBy(Command command, const std::string& option) {
         case Command::kScore: return in(kScore);
         case Command::kExport: return in(kExport) || IsHeaderOption(option);
         case Command::kCheck: return in(kCheck);
+        case Command::kCrosscheck: return in(kCrosscheck);
         default: return false;
     }
 }
@@ -184,7 +197,7 @@ bool TakesValue(const std::string& arg) {
     static const char* const kNames[] = {"--out",  "--module", "--call",  "--cty",   "--html",
                                          "--results", "--mode", "--weekend", "--freq", "--zone",
                                          "--exch", "--sent",  "--today", "--json",  "--csv",
-                                         "--hold"};
+                                         "--hold", "--window", "--penalty"};
     for (const char* name : kNames) {
         if (arg == name) return true;
     }
@@ -289,6 +302,14 @@ bool ParseOptions(int argc, const char* const* argv, Options* o, std::string* er
                 return false;
             }
             o->holdSeconds = std::stoi(value);
+        } else if (arg == "--window" || arg == "--penalty") {
+            const int most = arg == "--window" ? 60 : 10;
+            if (!IsDigits(value) || value.size() > 2 || std::stoi(value) > most) {
+                *error = arg + " takes a whole number from 0 to " + std::to_string(most) +
+                         ", not " + value;
+                return false;
+            }
+            (arg == "--window" ? o->windowMinutes : o->penalty) = std::stoi(value);
         } else if (arg == "--zone") {
             if (!IsDigits(value) || value.size() > 2 || std::stoi(value) < 1 ||
                 std::stoi(value) > 40) {
@@ -299,7 +320,7 @@ bool ParseOptions(int argc, const char* const* argv, Options* o, std::string* er
         }
     }
     if (positional.empty()) {
-        *error = "no command (score, export, check or report)";
+        *error = "no command (score, export, check, report or crosscheck)";
         return false;
     }
     const std::string& command = positional[0];
@@ -311,8 +332,10 @@ bool ParseOptions(int argc, const char* const* argv, Options* o, std::string* er
         o->command = Command::kCheck;
     } else if (command == "report") {
         o->command = Command::kReport;
+    } else if (command == "crosscheck") {
+        o->command = Command::kCrosscheck;
     } else {
-        *error = "unknown command " + command + " (score, export, check or report)";
+        *error = "unknown command " + command + " (score, export, check, report or crosscheck)";
         return false;
     }
     if (o->windows && o->command != Command::kCheck) {
@@ -324,7 +347,8 @@ bool ParseOptions(int argc, const char* const* argv, Options* o, std::string* er
         std::string users;
         for (const auto& [c, name] : {std::pair<Command, const char*>{Command::kScore, "score"},
                                       {Command::kExport, "export"},
-                                      {Command::kCheck, "check"}}) {
+                                      {Command::kCheck, "check"},
+                                      {Command::kCrosscheck, "crosscheck"}}) {
             if (UsedBy(c, option)) users += std::string(users.empty() ? "" : " and ") + name;
         }
         *error = option + " is not an option of " + command + " (it is one of " + users + ")";
@@ -356,6 +380,16 @@ bool ParseOptions(int argc, const char* const* argv, Options* o, std::string* er
         }
         o->log = positional[1];
         o->logs.assign(positional.begin() + 1, positional.end());
+        if (!mode.empty() && o->cwWeekend < 0) o->cwWeekend = mode == "CW";
+        return true;
+    }
+    if (o->command == Command::kCrosscheck) {
+        if (positional.size() != 2) {
+            *error = "crosscheck takes one folder of logs";
+            return false;
+        }
+        o->log = positional[1];
+        o->logs.assign(1, o->log);
         if (!mode.empty() && o->cwWeekend < 0) o->cwWeekend = mode == "CW";
         return true;
     }

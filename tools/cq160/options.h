@@ -4,6 +4,7 @@
 //   cq160 report LOG [LOG2 [LOG3]] [-o FILE.html] [options]
 //   cq160 check LOG CALL [--freq HZ] [--zone N] [--exch EXCH] [--windows [--hold S]]
 //         [options]
+//   cq160 crosscheck DIR [--window MIN] [--penalty N] [options]
 #ifndef CQ160_OPTIONS_H_
 #define CQ160_OPTIONS_H_
 
@@ -11,7 +12,7 @@
 #include <string>
 #include <vector>
 
-enum class Command { kScore, kExport, kCheck, kReport, kHelp };
+enum class Command { kScore, kExport, kCheck, kReport, kCrosscheck, kHelp };
 
 struct Options {
     Command command = Command::kHelp;
@@ -46,6 +47,8 @@ struct Options {
     bool force = false;
     bool windows = false;    // --windows: check with the module's windows up (Windows only)
     int holdSeconds = -1;    // --hold: how long they stay up; -1 until Enter
+    int windowMinutes = 3;   // crosscheck --window: how far apart one QSO's two times may be
+    int penalty = 0;         // crosscheck --penalty: extra loss per NIL or busted call
 };
 
 // Fills *options from argv. False with *error for anything it cannot take.

@@ -179,3 +179,27 @@ TEST(Options, ReportTakesOneToThreeLogsAndItsPageFile) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Options, CrosscheckTakesOneFolderAWindowAndAPenalty) {
+    Options o;
+    std::string error;
+    ASSERT_TRUE(Parse({"crosscheck", "logs", "--window", "5", "--penalty", "2", "--csv", "v.csv"},
+                      &o, &error))
+        << error;
+    EXPECT_EQ(o.command, Command::kCrosscheck);
+    EXPECT_EQ(o.log, "logs");
+    EXPECT_EQ(o.windowMinutes, 5);
+    EXPECT_EQ(o.penalty, 2);
+    EXPECT_EQ(o.csv, "v.csv");
+    for (const std::vector<const char*>& args :
+         {std::vector<const char*>{"crosscheck"}, {"crosscheck", "a", "b"},
+          {"crosscheck", "logs", "--window", "61"}, {"crosscheck", "logs", "--window", "-1"},
+          {"crosscheck", "logs", "--penalty", "11"}, {"crosscheck", "logs", "--penalty", "x"}}) {
+        Options bad;
+        EXPECT_FALSE(Parse(args, &bad, &error)) << args.size();
+    }
+}
+
+}  // namespace
