@@ -16,10 +16,10 @@
 #include <vector>
 
 #include "bench/synthetic_log.h"
-#include "tools/cq160/ole_time.h"
+#include "tools/cq160/contest/score_check.h"
+#include "tools/cq160/host/ole_time.h"
 #include "tools/cq160/report/report_page.h"
 #include "tools/cq160/report/report_run.h"
-#include "tools/cq160/score_check.h"
 
 namespace {
 

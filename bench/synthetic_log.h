@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/cq160/module_loader.h"
+#include "tools/cq160/host/module_loader.h"
 #include "tools/driver/export_calls.h"
 
 struct Qso {

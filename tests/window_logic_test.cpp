@@ -17,12 +17,12 @@
 #include "resources/resource.h"
 #include "scoring/log_ops.h"
 #include "test_util.h"
-#include "tools/cq160/call_resolver.h"
-#include "tools/cq160/country_file.h"
+#include "tools/cq160/logs/call_resolver.h"
+#include "tools/cq160/logs/country_file.h"
+#include "window_fakes.h"
 #include "windows/entity_pages.h"
 #include "windows/main_window.h"
 #include "windows/placement.h"
-#include "window_fakes.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <string>
 
 #include "interface/exports.h"
-#include "tools/cq160/module_loader.h"
+#include "tools/cq160/host/module_loader.h"
 #include "tools/driver/export_calls.h"
 #include "tools/driver/ole_days.h"
 

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/cq160/host_automation_win.h"
+#include "tools/cq160/host/host_automation_win.h"
 
 namespace {
 

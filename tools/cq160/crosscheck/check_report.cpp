@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "tools/cq160/file_util.h"
+#include "tools/cq160/logs/file_util.h"
 
 namespace {
 

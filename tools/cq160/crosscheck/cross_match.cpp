@@ -6,9 +6,9 @@
 #include <tuple>
 #include <unordered_map>
 
+#include "tools/cq160/contest/score_check.h"
 #include "tools/cq160/crosscheck/one_edit.h"
-#include "tools/cq160/log_text.h"
-#include "tools/cq160/score_check.h"
+#include "tools/cq160/logs/log_text.h"
 
 const char* VerdictName(Verdict v) {
     switch (v) {

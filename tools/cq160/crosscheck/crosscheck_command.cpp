@@ -9,13 +9,13 @@
 #include <unistd.h>
 #endif
 
-#include "tools/cq160/contest_run.h"
+#include "tools/cq160/cli/run.h"
+#include "tools/cq160/contest/contest_run.h"
 #include "tools/cq160/crosscheck/check_report.h"
 #include "tools/cq160/crosscheck/weekend_check.h"
-#include "tools/cq160/file_util.h"
-#include "tools/cq160/log_text.h"
-#include "tools/cq160/module_loader.h"
-#include "tools/cq160/run.h"
+#include "tools/cq160/host/module_loader.h"
+#include "tools/cq160/logs/file_util.h"
+#include "tools/cq160/logs/log_text.h"
 
 namespace {
 

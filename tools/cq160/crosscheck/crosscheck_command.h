@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/cq160/options.h"
+#include "tools/cq160/cli/options.h"
 
 // The exit status: 0 done; 1 done, but logs were left out or lines could
 // not be read; 2 nothing done; 3 done, but a file could not be written.

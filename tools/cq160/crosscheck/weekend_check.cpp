@@ -6,16 +6,16 @@
 #include <map>
 #include <unordered_map>
 
-#include "tools/cq160/contest_period.h"
-#include "tools/cq160/contest_run.h"
-#include "tools/cq160/file_util.h"
-#include "tools/cq160/host_folder.h"
-#include "tools/cq160/log_text.h"
-#include "tools/cq160/log_warnings.h"
-#include "tools/cq160/replay.h"
-#include "tools/cq160/replay_log.h"
-#include "tools/cq160/results_text.h"
-#include "tools/cq160/run.h"
+#include "tools/cq160/cli/run.h"
+#include "tools/cq160/contest/contest_period.h"
+#include "tools/cq160/contest/contest_run.h"
+#include "tools/cq160/contest/log_warnings.h"
+#include "tools/cq160/host/host_folder.h"
+#include "tools/cq160/host/replay.h"
+#include "tools/cq160/host/replay_log.h"
+#include "tools/cq160/logs/file_util.h"
+#include "tools/cq160/logs/log_text.h"
+#include "tools/cq160/output/results_text.h"
 
 bool Removed(Verdict v) {
     return v == Verdict::kNotInLog || v == Verdict::kBustedCall || v == Verdict::kBustedExchange;

@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "tools/cq160/crosscheck/cross_match.h"
-#include "tools/cq160/module_loader.h"
-#include "tools/cq160/ole_time.h"
+#include "tools/cq160/host/module_loader.h"
+#include "tools/cq160/host/ole_time.h"
 
 struct WeekendCheckRequest {
     std::vector<std::string> paths;   // absolute, in the order to read them

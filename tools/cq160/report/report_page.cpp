@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "tools/cq160/ole_time.h"
-#include "tools/cq160/operating_time.h"
+#include "tools/cq160/contest/operating_time.h"
+#include "tools/cq160/host/ole_time.h"
 #include "tools/cq160/report/report_svg.h"
 
 namespace {

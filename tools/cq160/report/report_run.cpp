@@ -7,18 +7,18 @@
 #include <system_error>
 #include <vector>
 
-#include "tools/cq160/contest_run.h"
-#include "tools/cq160/file_util.h"
-#include "tools/cq160/host_folder.h"
-#include "tools/cq160/log_text.h"
-#include "tools/cq160/module_loader.h"
-#include "tools/cq160/replay.h"
-#include "tools/cq160/replay_log.h"
+#include "tools/cq160/cli/run.h"
+#include "tools/cq160/contest/contest_run.h"
+#include "tools/cq160/contest/score_check.h"
+#include "tools/cq160/host/host_folder.h"
+#include "tools/cq160/host/module_loader.h"
+#include "tools/cq160/host/replay.h"
+#include "tools/cq160/host/replay_log.h"
+#include "tools/cq160/logs/file_util.h"
+#include "tools/cq160/logs/log_text.h"
+#include "tools/cq160/output/results_text.h"
+#include "tools/cq160/output/run_report.h"
 #include "tools/cq160/report/report_page.h"
-#include "tools/cq160/results_text.h"
-#include "tools/cq160/run.h"
-#include "tools/cq160/run_report.h"
-#include "tools/cq160/score_check.h"
 
 namespace {
 

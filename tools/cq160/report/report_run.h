@@ -5,9 +5,9 @@
 
 #include <string>
 
-#include "tools/cq160/contest_run.h"
-#include "tools/cq160/options.h"
-#include "tools/cq160/replay_log.h"
+#include "tools/cq160/cli/options.h"
+#include "tools/cq160/contest/contest_run.h"
+#include "tools/cq160/host/replay_log.h"
 #include "tools/cq160/report/report_data.h"
 
 // A replayed log as the report's figures need it (the totals tracked).

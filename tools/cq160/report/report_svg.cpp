@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "tools/cq160/ole_time.h"
+#include "tools/cq160/host/ole_time.h"
 
 namespace {
 

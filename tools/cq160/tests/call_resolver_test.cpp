@@ -1,4 +1,4 @@
-#include "tools/cq160/call_resolver.h"
+#include "tools/cq160/logs/call_resolver.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "tools/cq160/contest_period.h"
+#include "tools/cq160/contest/contest_period.h"
 
 #include <gtest/gtest.h>
 
-#include "tools/cq160/contest_run.h"
+#include "tools/cq160/contest/contest_run.h"
 #include "tools/cq160/tests/utc_at.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "tools/cq160/country_file.h"
+#include "tools/cq160/logs/country_file.h"
 
 #include <gtest/gtest.h>
 

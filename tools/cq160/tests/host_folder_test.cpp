@@ -1,9 +1,9 @@
-#include "tools/cq160/host_folder.h"
+#include "tools/cq160/host/host_folder.h"
 
 #include <gtest/gtest.h>
 
 #include "resources/resource.h"
-#include "tools/cq160/ini_text.h"
+#include "tools/cq160/host/ini_text.h"
 
 namespace {
 

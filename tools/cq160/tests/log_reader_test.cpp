@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "tools/cq160/adif_reader.h"
-#include "tools/cq160/cabrillo_reader.h"
-#include "tools/cq160/contest_log.h"
+#include "tools/cq160/logs/adif_reader.h"
+#include "tools/cq160/logs/cabrillo_reader.h"
+#include "tools/cq160/logs/contest_log.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "tools/cq160/log_warnings.h"
+#include "tools/cq160/contest/log_warnings.h"
 
 #include <gtest/gtest.h>
 
-#include "tools/cq160/contest_period.h"
+#include "tools/cq160/contest/contest_period.h"
 #include "tools/cq160/tests/utc_at.h"
 
 namespace {

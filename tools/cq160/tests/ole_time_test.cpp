@@ -1,4 +1,4 @@
-#include "tools/cq160/ole_time.h"
+#include "tools/cq160/host/ole_time.h"
 
 #include <gtest/gtest.h>
 

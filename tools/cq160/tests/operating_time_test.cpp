@@ -1,10 +1,10 @@
-#include "tools/cq160/operating_time.h"
+#include "tools/cq160/contest/operating_time.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "tools/cq160/contest_period.h"
+#include "tools/cq160/contest/contest_period.h"
 #include "tools/cq160/tests/utc_at.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "tools/cq160/options.h"
+#include "tools/cq160/cli/options.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "tools/cq160/replay_log.h"
+#include "tools/cq160/host/replay_log.h"
 
 #include <gtest/gtest.h>
 
@@ -52,8 +52,8 @@ TEST(ReplayLog, ReportMessagesInTheOperatorsWords) {
 
 #include <climits>
 
-#include "tools/cq160/file_util.h"
-#include "tools/cq160/host_folder.h"
+#include "tools/cq160/host/host_folder.h"
+#include "tools/cq160/logs/file_util.h"
 #include "tools/cq160/tests/utc_at.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "tools/cq160/score_check.h"
+#include "tools/cq160/contest/score_check.h"
 
 #include <gtest/gtest.h>
 

@@ -8,10 +8,10 @@
 #include <unordered_map>
 #include <unordered_set>
 
-#include "tools/cq160/contest_period.h"
+#include "tools/cq160/contest/contest_period.h"
 #include "tools/cq160/crosscheck/one_edit.h"
 #include "tools/cq160/crosscheck/weekend_check.h"
-#include "tools/cq160/file_util.h"
+#include "tools/cq160/logs/file_util.h"
 
 namespace {
 

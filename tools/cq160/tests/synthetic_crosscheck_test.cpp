@@ -8,8 +8,8 @@
 #include <map>
 
 #include "tools/cq160/crosscheck/weekend_check.h"
-#include "tools/cq160/file_util.h"
-#include "tools/cq160/module_loader.h"
+#include "tools/cq160/host/module_loader.h"
+#include "tools/cq160/logs/file_util.h"
 #include "tools/cq160/tests/synthetic_contest.h"
 
 namespace {

@@ -2,7 +2,7 @@
 #ifndef CQ160_TESTS_UTC_AT_H_
 #define CQ160_TESTS_UTC_AT_H_
 
-#include "tools/cq160/ole_time.h"
+#include "tools/cq160/host/ole_time.h"
 
 inline UtcTime At(int y, int mo, int d, int h, int mi) {
     UtcTime t;
