@@ -5,15 +5,11 @@
 #include <new>
 #include <string>
 
+#include "tools/cq160/cli/console.h"
 #include "tools/cq160/cli/options.h"
 #include "tools/cq160/cli/run.h"
 #include "tools/cq160/crosscheck/crosscheck_command.h"
 #include "tools/cq160/report/report_run.h"
-
-#if defined(_WIN32)
-#include <fcntl.h>
-#include <io.h>
-#endif
 
 namespace {
 
@@ -36,11 +32,7 @@ int Run(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-#if defined(_WIN32)
-    // The same bytes as on other systems: no CR before each LF.
-    _setmode(_fileno(stdout), _O_BINARY);
-    _setmode(_fileno(stderr), _O_BINARY);
-#endif
+    SetBinaryConsole();
     // Nothing ends cq160 without its word and the status for "nothing
     // done" (the module's own exports catch everything themselves).
     try {

@@ -3,12 +3,15 @@
 #include <vector>
 
 #include "tools/cq160/contest/band_plan.h"
+#include "tools/cq160/host/host_windows.h"
+#include "tools/cq160/host/module_loader.h"
 #include "tools/cq160/host/ole_time.h"
 #include "tools/cq160/logs/log_text.h"
 #include "tools/cq160/output/export_header.h"
 
 const char* UsageText() {
-    return "Usage:\n"
+    static const std::string text =
+        std::string("Usage:\n"
            "  cq160 score LOG [options]       replay a contest log through the scoring\n"
            "                                  module and print its results\n"
            "  cq160 score LOG LOG... | DIR    several logs (or the .log, .cbr, .adi and\n"
@@ -59,12 +62,8 @@ const char* UsageText() {
            "                  digits, \"/\" as \"_\"); refused when a file to be\n"
            "                  written there is an input, or is there already and\n"
            "                  DIR is not a working folder of cq160's\n"
-           "  --module PATH   the module (default: "
-#if defined(_WIN32)
-           "Stats.dll"
-#else
-           "libStats.so"
-#endif
+           "  --module PATH   the module (default: ") +
+           ModuleFileName() +
            " beside cq160 or in\n"
            "                  the one or two folders above it)\n"
            "  --call CALL     own call (default: the log's CALLSIGN)\n"
@@ -131,6 +130,7 @@ const char* UsageText() {
            "the country file or the working folder cannot be used, or export refused\n"
            "a log of another contest; 3 done, but an output file asked for could not\n"
            "be written (the results are on standard output).\n";
+    return text.c_str();
 }
 
 namespace {
@@ -358,13 +358,11 @@ bool ParseOptions(int argc, const char* const* argv, Options* o, std::string* er
         *error = "--hold goes with --windows";
         return false;
     }
-#if !defined(_WIN32)
-    if (o->windows) {
+    if (o->windows && !ModuleOpensWindows()) {
         *error = "--windows needs the Windows build, cq160.exe with Stats.dll (under Wine on "
                  "Linux): libStats.so opens no windows";
         return false;
     }
-#endif
     if (!o->output.empty() && o->command != Command::kReport) {
         *error = "-o is an option of report";
         return false;

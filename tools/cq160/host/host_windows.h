@@ -52,4 +52,7 @@ private:
     std::unique_ptr<State> state_;
 };
 
+// True in the Windows build, where the module opens its operator windows.
+bool ModuleOpensWindows();
+
 #endif  // CQ160_HOST_WINDOWS_H_

@@ -15,3 +15,5 @@ bool WindowedHost::WaitForUpdate(int) { return false; }
 std::vector<std::string> WindowedHost::ShownWindows() const { return {}; }
 void WindowedHost::Hold(int) {}
 void WindowedHost::Close() {}
+
+bool ModuleOpensWindows() { return false; }

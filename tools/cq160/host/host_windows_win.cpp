@@ -178,3 +178,5 @@ void WindowedHost::Close() {
         PumpUntil([] { return ContestWindow() == nullptr; }, kCloseWaitMs);
     }
 }
+
+bool ModuleOpensWindows() { return true; }

@@ -8,14 +8,6 @@
 
 #include <sys/stat.h>
 
-#if defined(_WIN32)
-#include <windows.h>
-#else
-#include <limits.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
-
 namespace fs = std::filesystem;
 
 const char kMaxInputText[] = "64 MB";
@@ -58,29 +50,6 @@ bool FileExists(const std::string& path) {
     return fs::is_regular_file(fs::path(path), ec);
 }
 
-bool SameFile(const std::string& a, const std::string& b) {
-#if defined(_WIN32)
-    // The volume and the file index name a file; st_ino is 0 on Windows.
-    const auto identity = [](const std::string& path, BY_HANDLE_FILE_INFORMATION* info) {
-        const HANDLE h = CreateFileA(path.c_str(), 0,
-                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                     nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-        if (h == INVALID_HANDLE_VALUE) return false;
-        const bool ok = GetFileInformationByHandle(h, info) != 0;
-        CloseHandle(h);
-        return ok;
-    };
-    BY_HANDLE_FILE_INFORMATION x, y;
-    return identity(a, &x) && identity(b, &y) &&
-           x.dwVolumeSerialNumber == y.dwVolumeSerialNumber &&
-           x.nFileIndexHigh == y.nFileIndexHigh && x.nFileIndexLow == y.nFileIndexLow;
-#else
-    struct stat x, y;
-    return stat(a.c_str(), &x) == 0 && stat(b.c_str(), &y) == 0 && x.st_dev == y.st_dev &&
-           x.st_ino == y.st_ino;
-#endif
-}
-
 bool FolderExists(const std::string& path) {
     std::error_code ec;
     return fs::is_directory(fs::path(path), ec);
@@ -107,35 +76,11 @@ bool MakeFolders(const std::string& path, std::string* error) {
     return true;
 }
 
-bool EnterFolder(const std::string& path, std::string* error) {
-#if defined(_WIN32)
-    const bool ok = SetCurrentDirectoryA(path.c_str()) != 0;
-#else
-    const bool ok = chdir(path.c_str()) == 0;
-#endif
-    if (!ok) *error = "cannot change to the folder " + path;
-    return ok;
-}
-
 std::string AbsolutePath(const std::string& path) {
     std::error_code ec;
     fs::path absolute = fs::absolute(fs::path(path), ec);
     if (ec) return path;
     return absolute.lexically_normal().string();
-}
-
-std::string ExecutableFolder() {
-#if defined(_WIN32)
-    char buffer[MAX_PATH + 1];
-    const DWORD n = GetModuleFileNameA(nullptr, buffer, MAX_PATH);
-    if (n == 0 || n >= MAX_PATH) return std::string();
-    return ParentFolder(std::string(buffer, n));
-#else
-    char buffer[PATH_MAX + 1];
-    const ssize_t n = readlink("/proc/self/exe", buffer, PATH_MAX);
-    if (n <= 0) return std::string();
-    return ParentFolder(std::string(buffer, static_cast<std::size_t>(n)));
-#endif
 }
 
 std::vector<std::string> FileNamesIn(const std::string& folder) {

@@ -1,0 +1,3 @@
+#include "tools/cq160/cli/console.h"
+
+void SetBinaryConsole() {}
