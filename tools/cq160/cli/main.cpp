@@ -5,9 +5,9 @@
 #include <new>
 #include <string>
 
+#include "tools/cq160/cli/command.h"
 #include "tools/cq160/cli/console.h"
 #include "tools/cq160/cli/options.h"
-#include "tools/cq160/cli/run.h"
 #include "tools/cq160/crosscheck/crosscheck_command.h"
 #include "tools/cq160/report/report_run.h"
 

@@ -9,11 +9,11 @@
 #include <unistd.h>
 #endif
 
-#include "tools/cq160/cli/run.h"
 #include "tools/cq160/contest/contest_run.h"
 #include "tools/cq160/crosscheck/check_report.h"
 #include "tools/cq160/crosscheck/weekend_check.h"
 #include "tools/cq160/host/module_loader.h"
+#include "tools/cq160/host/module_place.h"
 #include "tools/cq160/logs/file_util.h"
 #include "tools/cq160/logs/log_text.h"
 

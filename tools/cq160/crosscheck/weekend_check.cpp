@@ -6,11 +6,11 @@
 #include <map>
 #include <unordered_map>
 
-#include "tools/cq160/cli/run.h"
 #include "tools/cq160/contest/contest_period.h"
 #include "tools/cq160/contest/contest_run.h"
 #include "tools/cq160/contest/log_warnings.h"
 #include "tools/cq160/host/host_folder.h"
+#include "tools/cq160/host/module_place.h"
 #include "tools/cq160/host/replay.h"
 #include "tools/cq160/host/replay_log.h"
 #include "tools/cq160/logs/file_util.h"

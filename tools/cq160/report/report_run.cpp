@@ -7,11 +7,11 @@
 #include <system_error>
 #include <vector>
 
-#include "tools/cq160/cli/run.h"
 #include "tools/cq160/contest/contest_run.h"
 #include "tools/cq160/contest/score_check.h"
 #include "tools/cq160/host/host_folder.h"
 #include "tools/cq160/host/module_loader.h"
+#include "tools/cq160/host/module_place.h"
 #include "tools/cq160/host/replay.h"
 #include "tools/cq160/host/replay_log.h"
 #include "tools/cq160/logs/file_util.h"

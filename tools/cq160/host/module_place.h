@@ -1,15 +1,16 @@
-// A cq160 command from the log to the printed verdict: reads the log and
-// the country file, prepares the host's working folder, loads the module,
-// replays the log through it and reports what came out.
-#ifndef CQ160_RUN_H_
-#define CQ160_RUN_H_
+// What cq160 as the host tells the module and where it finds it: the
+// version it names itself by, the module built beside it, the working
+// folder's name for a call.
+#ifndef CQ160_MODULE_PLACE_H_
+#define CQ160_MODULE_PLACE_H_
 
 #include <string>
 
-#include "tools/cq160/cli/options.h"
-
 // The version cq160 tells the module it is ("Harlo=cq160 <version>").
 extern const char kCq160Version[];
+
+// "cq160 <version>", as Harlo2.ini's Harlo= line names the host.
+std::string HostVersion();
 
 // The module built beside cq160: in its own folder, or one or two folders
 // up (the build folder, when cq160 sits in tools/cq160 below it). Empty
@@ -21,8 +22,4 @@ std::string DefaultModule(std::string* looked);
 // outside it ("..", "../x", "C:\\x") or a device.
 std::string FolderNameFor(const std::string& call);
 
-// Runs the command; output goes to standard output, complaints to standard
-// error. Returns the exit status (see UsageText()).
-int RunCommand(const Options& options);
-
-#endif  // CQ160_RUN_H_
+#endif  // CQ160_MODULE_PLACE_H_
