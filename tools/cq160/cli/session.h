@@ -6,6 +6,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "tools/cq160/cli/options.h"
 #include "tools/cq160/host/host_windows.h"
