@@ -22,6 +22,8 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_sizes.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -79,18 +81,6 @@ void BmScore(benchmark::State& state, const Program& program, const std::string&
             break;
         }
     }
-}
-
-std::vector<std::size_t> ParseSizes(const char* text) {
-    std::vector<std::size_t> sizes;
-    for (const char* p = text; *p;) {
-        char* end;
-        const unsigned long long n = std::strtoull(p, &end, 10);
-        if (end == p) break;
-        if (n > 0) sizes.push_back(static_cast<std::size_t>(n));
-        p = *end == ',' ? end + 1 : end;
-    }
-    return sizes;
 }
 
 }  // namespace

@@ -22,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_sizes.h"
 #include "bench/synthetic_log.h"
 
 namespace {
@@ -118,18 +119,6 @@ void BmRemoval(benchmark::State& state, Module* m, std::size_t n) {
         state.ResumeTiming();
     }
     m->loggedQsos = 0;  // the same QSOs, in another order
-}
-
-std::vector<std::size_t> ParseSizes(const char* text) {
-    std::vector<std::size_t> sizes;
-    for (const char* p = text; *p;) {
-        char* end;
-        const unsigned long long n = std::strtoull(p, &end, 10);
-        if (end == p) break;
-        if (n > 0) sizes.push_back(static_cast<std::size_t>(n));
-        p = *end == ',' ? end + 1 : end;
-    }
-    return sizes;
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <sys/stat.h>
 
 #include <atomic>
+#include <functional>
 #include <thread>
 
 #include "interface/contest_module.h"
@@ -136,6 +137,35 @@ TEST(Concurrency, LockedReadsSeeOnlyWholeStatesAndNoSettingsKeyIsLost) {
     EXPECT_EQ(results, PlayHostRounds(&alone, 1, "DL"));
 }
 
+// Runs the main window's logic on a second thread, one `step` after
+// another, while `host` plays the host thread; the window goes on until the
+// host is done and it has made at least `minSteps` steps.
+static void RunMainWindowAgainst(ContestModule* module, int minSteps, const std::function<void()>& host,
+                          const std::function<void(SetupCqWw&, FakeHost&, int)>& step) {
+    std::atomic<bool> done{false};
+    std::atomic<int> steps{0};
+    std::thread ui([&] {
+        Events events;
+        WindowState state;
+        const Settings settings = ModuleSettings();
+        FakeLayer layer(&events, settings, &state);
+        FakeHost fakeHost(&events);
+        FakeWindow window(WindowKind::kMain, &events);
+        SetupCqWw main(window, layer, fakeHost, settings, module->WindowData(), state);
+        main.OnInitDialog();
+        for (int i = 0; !done.load(); ++i) {
+            step(main, fakeHost, i);
+            events.clear();
+            steps.fetch_add(1);
+        }
+        main.CloseChildren();
+    });
+    host();
+    while (steps.load() < minSteps) std::this_thread::yield();
+    done.store(true);
+    ui.join();
+}
+
 // The real call-information update on the second thread (reads of the log,
 // the band lists and the run state, writes of the previous-QSO row) against
 // the host thread: the host's results and report come out as without it.
@@ -153,30 +183,12 @@ TEST(Concurrency, WindowUpdatesLeaveTheHostsResultsAndReportAsWithoutThem) {
 
     ContestModule module;
     module.Reset(RunOf("UA"));
-    std::atomic<bool> done{false};
-    std::atomic<int> updates{0};
-    std::thread ui([&] {
-        Events events;
-        WindowState state;
-        const Settings settings = ModuleSettings();
-        FakeLayer layer(&events, settings, &state);
-        FakeHost host(&events);
-        FakeWindow window(WindowKind::kMain, &events);
-        SetupCqWw main(window, layer, host, settings, module.WindowData(), state);
-        main.OnInitDialog();
-        for (int i = 0; !done.load(); ++i) {
-            host.call = i % 3 == 0 ? "" : "K1AB";
-            main.OnCallInfo();
-            events.clear();
-            updates.fetch_add(1);
-        }
-        main.CloseChildren();
-    });
-
-    const std::string results = PlayHostRounds(&module, 4, "UA");
-    while (updates.load() < 100) std::this_thread::yield();
-    done.store(true);
-    ui.join();
+    std::string results;
+    RunMainWindowAgainst(&module, 100, [&] { results = PlayHostRounds(&module, 4, "UA"); },
+                         [](SetupCqWw& main, FakeHost& host, int i) {
+                             host.call = i % 3 == 0 ? "" : "K1AB";
+                             main.OnCallInfo();
+                         });
     EXPECT_EQ(results, expected);
     EXPECT_EQ(ReadAll(module.Run().badQsoPath), expectedReport);
 }
@@ -188,33 +200,14 @@ TEST(Concurrency, WeekendSwitchesAgainstTheHostThreadLeaveWholeReports) {
     mkdir("Plugins", 0777);
     ContestModule module;
     module.Reset(RunOf("DL"));
-    std::atomic<bool> done{false};
-    std::atomic<int> switches{0};
-    std::thread ui([&] {
-        Events events;
-        WindowState state;
-        const Settings settings = ModuleSettings();
-        FakeLayer layer(&events, settings, &state);
-        FakeHost host(&events);
-        FakeWindow window(WindowKind::kMain, &events);
-        SetupCqWw main(window, layer, host, settings, module.WindowData(), state);
-        main.OnInitDialog();
-        for (int i = 0; !done.load(); ++i) {
-            if (i % 2) {
-                main.OnModeSsb();
-            } else {
-                main.OnModeCw();
-            }
-            events.clear();
-            switches.fetch_add(1);
-        }
-        main.CloseChildren();
-    });
-
-    PlayHostRounds(&module, 4, "DL");
-    while (switches.load() < 20) std::this_thread::yield();
-    done.store(true);
-    ui.join();
+    RunMainWindowAgainst(&module, 20, [&] { PlayHostRounds(&module, 4, "DL"); },
+                         [](SetupCqWw& main, FakeHost&, int i) {
+                             if (i % 2) {
+                                 main.OnModeSsb();
+                             } else {
+                                 main.OnModeCw();
+                             }
+                         });
 
     const RunState run = module.Run();
     for (const std::string& name : {CwSwitchReportName(run.periodEndFileDate),
